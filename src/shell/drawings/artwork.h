@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace quintaro::drawings {
+
+// The main window's title picture: the program name over a steel frame.
+QImage title_artwork(QSize size);
+
+// The program icon: a welded I section on a blue tile.
+QImage program_icon(int size);
+
+}  // namespace quintaro::drawings
