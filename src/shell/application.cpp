@@ -35,9 +35,7 @@ Windows::Windows(const catalogue::TableLocation& where) {
         open_failures_ << steel->open_failure();
     }
     const WindowContext context{where, steel};
-    const auto member = [&](auto* window) {
-        open_failures_ << window->open_failures();
-    };
+    const auto member = [&](auto* window) { open_failures_ << window->open_failures(); };
     member(create<TI_Soldado>(context));
     member(create<TL_Laminado>(context));
     create<TNota>();
@@ -69,7 +67,9 @@ Windows::~Windows() {
     }
 }
 
-TForm1& Windows::main_window() const { return *static_cast<TForm1*>(order_.front()); }
+TForm1& Windows::main_window() const {
+    return *static_cast<TForm1*>(order_.front());
+}
 
 QWidget* Windows::find(const QString& name) const {
     for (QWidget* window : order_) {
@@ -86,7 +86,8 @@ int run(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawings::program_icon(64))));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString seeding_failed = seed_user_data_folder(installed_data_folder(), user_data_folder());
+    const QString seeding_failed =
+        seed_user_data_folder(installed_data_folder(), user_data_folder());
     Windows windows(table_location());
     // Windows that share a file report it once.
     QStringList problems;

@@ -22,7 +22,7 @@ QString class_name(const QObject* object);
 // Every window of the program, created once in a fixed order (the main window
 // first) and kept until the program ends.
 class Windows {
-public:
+  public:
     explicit Windows(const catalogue::TableLocation& where);
     ~Windows();
     Windows(const Windows&) = delete;
@@ -35,7 +35,7 @@ public:
     // One text per table that could not be opened.
     const QStringList& open_failures() const { return open_failures_; }
 
-private:
+  private:
     template <typename Window, typename... Args>
     Window* create(Args&&... args);
 

@@ -23,8 +23,8 @@ QString seed_user_data_folder(const QString& installed, const QString& user) {
     }
     QString failed;
     const QDir target(user);
-    const QStringList catalogues = QDir(installed).entryList(
-        {QStringLiteral("*.dbf"), QStringLiteral("*.DBF")}, QDir::Files);
+    const QStringList catalogues =
+        QDir(installed).entryList({QStringLiteral("*.dbf"), QStringLiteral("*.DBF")}, QDir::Files);
     for (const QString& name : catalogues) {
         // Names are matched without regard to case, as the tables are opened.
         bool already_there = false;

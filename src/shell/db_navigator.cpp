@@ -13,11 +13,16 @@ struct ButtonSpec {
 };
 
 constexpr ButtonSpec kButtons[DBNavigator::kButtonCount] = {
-    {"First", "Primeiro registro"}, {"Prior", "Registro anterior"},
-    {"Next", "Próximo registro"},   {"Last", "Último registro"},
-    {"Insert", "Inserir"},          {"Delete", "Apagar"},
-    {"Edit", "Editar"},             {"Post", "Guardar"},
-    {"Cancel", "Cancelar"},         {"Refresh", "Recuperar"},
+    {"First", "Primeiro registro"},
+    {"Prior", "Registro anterior"},
+    {"Next", "Próximo registro"},
+    {"Last", "Último registro"},
+    {"Insert", "Inserir"},
+    {"Delete", "Apagar"},
+    {"Edit", "Editar"},
+    {"Post", "Guardar"},
+    {"Cancel", "Cancelar"},
+    {"Refresh", "Recuperar"},
 };
 
 // The button faces: arrows for moving, plus and minus for inserting and

@@ -10,17 +10,17 @@ namespace quintaro::shell {
 // editing it.
 class DBNavigator : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum Button { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel, Refresh };
     static constexpr int kButtonCount = 10;
 
     explicit DBNavigator(QWidget* parent = nullptr);
     QToolButton* button(Button which) const { return buttons_[which]; }
 
-signals:
+  signals:
     void pressed(quintaro::shell::DBNavigator::Button which);
 
-private:
+  private:
     std::array<QToolButton*, kButtonCount> buttons_{};
 };
 

@@ -7,10 +7,10 @@ namespace quintaro::shell {
 namespace {
 
 class MessageBoxes : public Dialogs {
-public:
+  public:
     void message(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text,
-                        QMessageBox::Ok, parent);
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                        parent);
         box.exec();
     }
     void error(QWidget* parent, const QString& caption, const QString& text) override {
@@ -30,7 +30,9 @@ Dialogs* in_force = &real_boxes;
 
 }  // namespace
 
-Dialogs& dialogs() { return *in_force; }
+Dialogs& dialogs() {
+    return *in_force;
+}
 
 void set_dialogs(Dialogs* replacement) {
     in_force = replacement != nullptr ? replacement : &real_boxes;

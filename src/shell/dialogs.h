@@ -12,7 +12,7 @@ namespace quintaro::shell {
 // Every message and question the windows put to the user goes through one
 // replaceable object, so tests capture them instead of showing them.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A plain message with the program's title and an OK button.
     virtual void message(QWidget* parent, const QString& text) = 0;
@@ -29,11 +29,11 @@ void set_dialogs(Dialogs* replacement);
 
 // The checks' messages shown over a window through the dialogs in force.
 class WindowMessages : public checks::Messages {
-public:
+  public:
     explicit WindowMessages(QWidget* parent) : parent_(parent) {}
     void show(std::string_view text) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

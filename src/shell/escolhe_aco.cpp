@@ -37,10 +37,8 @@ TEscolhe_Aco::TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* paren
         const char* unit;
     };
     const Row rows[] = {
-        {"Tipo", "tipo_aco", "TIPO", nullptr, ""},
-        {"fy", "fy_aco", "FY", nullptr, "kN/cm²"},
-        {"fu", "fu_aco", "FU", nullptr, "kN/cm²"},
-        {"E", "E_aco", nullptr, "20500", "kN/cm²"},
+        {"Tipo", "tipo_aco", "TIPO", nullptr, ""},   {"fy", "fy_aco", "FY", nullptr, "kN/cm²"},
+        {"fu", "fu_aco", "FU", nullptr, "kN/cm²"},   {"E", "E_aco", nullptr, "20500", "kN/cm²"},
         {"G", "G_aco", nullptr, "7892,5", "kN/cm²"},
     };
     int r = 0;
@@ -80,7 +78,10 @@ TEscolhe_Aco::TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* paren
     binding_->show_table(table_.get());
 }
 
-TEscolhe_Aco::~TEscolhe_Aco() = default;
+// The binding lets go of the tables before they close.
+TEscolhe_Aco::~TEscolhe_Aco() {
+    delete binding_;
+}
 
 void TEscolhe_Aco::accept_steel() {
     const auto text = [this](const char* name) {
@@ -98,6 +99,8 @@ void TEscolhe_Aco::accept_steel() {
     }
 }
 
-void TEscolhe_Aco::SpeedButton1Click() { accept_steel(); }
+void TEscolhe_Aco::SpeedButton1Click() {
+    accept_steel();
+}
 
 }  // namespace quintaro::shell

@@ -20,7 +20,7 @@ class TableBinding;
 // steel from these boxes when it starts.
 class TEscolhe_Aco : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* parent = nullptr);
     ~TEscolhe_Aco() override;
 
@@ -30,10 +30,10 @@ public:
     // The steel taken by the last "Ok".
     const Steel& held_steel() const { return held_; }
 
-public slots:
+  public slots:
     void SpeedButton1Click();
 
-private:
+  private:
     void accept_steel();
 
     std::unique_ptr<catalogue::Table> table_;

@@ -145,7 +145,9 @@ TNota::TNota(QWidget* parent) : QDialog(parent) {
     centre_on_screen(this);
 }
 
-void TNota::SpeedButton1Click() { close(); }
+void TNota::SpeedButton1Click() {
+    close();
+}
 
 TSobreQuintaro::TSobreQuintaro(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SobreQuintaro"));
@@ -208,13 +210,13 @@ TSobreQuintaro::TSobreQuintaro(QWidget* parent) : QDialog(parent) {
     thanks->setReadOnly(true);
     thanks->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     thanks->setGeometry(10, 262, 313, 88);
-    thanks->setPlainText(QStringLiteral(
-        "Agradecimentos\n"
-        "O projeto Quintaro é mantido por seus colaboradores, sem patrocínio.\n"
-        "Agradecemos aos engenheiros e estudantes que relataram os problemas "
-        "corrigidos nesta versão:\n"
-        "- os usuários que enviaram relatos pelo rastreador do projeto;\n"
-        "- os revisores das tabelas de perfis e das memórias de cálculo."));
+    thanks->setPlainText(
+        QStringLiteral("Agradecimentos\n"
+                       "O projeto Quintaro é mantido por seus colaboradores, sem patrocínio.\n"
+                       "Agradecemos aos engenheiros e estudantes que relataram os problemas "
+                       "corrigidos nesta versão:\n"
+                       "- os usuários que enviaram relatos pelo rastreador do projeto;\n"
+                       "- os revisores das tabelas de perfis e das memórias de cálculo."));
     thanks->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     auto* ok = ok_button(this, "OKButton");

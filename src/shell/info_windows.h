@@ -7,17 +7,17 @@ namespace quintaro::shell {
 // The notations: every symbol of the windows and reports with its meaning.
 class TNota : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TNota(QWidget* parent = nullptr);
 
-public slots:
+  public slots:
     void SpeedButton1Click();
 };
 
 // The program's name, version, purpose and credits.
 class TSobreQuintaro : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TSobreQuintaro(QWidget* parent = nullptr);
 };
 
@@ -25,7 +25,7 @@ public:
 // and nothing shows it.
 class TLocaliza : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TLocaliza(QWidget* parent = nullptr);
 };
 

@@ -42,19 +42,36 @@ namespace {
 
 // The section each button shows, in the order of the buttons.
 constexpr SectionKind kGlyphs[13] = {
-    SectionKind::WeldedI,           SectionKind::RolledI,
-    SectionKind::RolledH,           SectionKind::Angle,
-    SectionKind::AnglePairT,        SectionKind::AnglePairU,
-    SectionKind::AnglePairX,        SectionKind::UnequalAngle,
-    SectionKind::UnequalPairTLongUp, SectionKind::UnequalPairTShortUp,
-    SectionKind::UnequalPairULongUp, SectionKind::UnequalPairUShortUp,
+    SectionKind::WeldedI,
+    SectionKind::RolledI,
+    SectionKind::RolledH,
+    SectionKind::Angle,
+    SectionKind::AnglePairT,
+    SectionKind::AnglePairU,
+    SectionKind::AnglePairX,
+    SectionKind::UnequalAngle,
+    SectionKind::UnequalPairTLongUp,
+    SectionKind::UnequalPairTShortUp,
+    SectionKind::UnequalPairULongUp,
+    SectionKind::UnequalPairUShortUp,
     SectionKind::Channel,
 };
 
 constexpr int kButtonSide = 45;
 constexpr int kToolbarHeight = 57;
 
-bool open_in_desktop_browser(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool open_in_desktop_browser(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+// Every number any window reads or writes uses the decimal comma from here on:
+// our own conversions do, and so do Qt's number widgets, without thousands
+// separators.
+void use_decimal_comma() {
+    QLocale comma(QLocale::Portuguese, QLocale::Brazil);
+    comma.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(comma);
+}
 
 }  // namespace
 
@@ -140,8 +157,7 @@ void TForm1::build_menu() {
     action(standard, "NBR1", "NBR 8800:2005")->setEnabled(false);
     QMenu* help = bar->addMenu(QStringLiteral("Ajuda"));
     help->setObjectName(QStringLiteral("Ajuda1"));
-    connect(action(help, "Notaes1", "Notações"), &QAction::triggered, this,
-            &TForm1::Notaes1Click);
+    connect(action(help, "Notaes1", "Notações"), &QAction::triggered, this, &TForm1::Notaes1Click);
     connect(action(help, "Conteudo", "Conteudo"), &QAction::triggered, this,
             &TForm1::ConteudoClick);
     connect(action(help, "Sobre1", "Sobre"), &QAction::triggered, this, &TForm1::Sobre1Click);
@@ -168,13 +184,23 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-// Every number any window reads or writes uses the decimal comma from here on:
-// our own conversions do, and so do Qt's number widgets.
-void TForm1::FormCreate() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
-void TForm1::Sair1Click() { close(); }
-void TForm1::Ao1Click() { show_modally("TEscolhe_Aco"); }
-void TForm1::Notaes1Click() { show_modally("TNota"); }
-void TForm1::ConteudoClick() { open_help_page(); }
-void TForm1::Sobre1Click() { show_modally("TSobreQuintaro"); }
+void TForm1::FormCreate() {
+    use_decimal_comma();
+}
+void TForm1::Sair1Click() {
+    close();
+}
+void TForm1::Ao1Click() {
+    show_modally("TEscolhe_Aco");
+}
+void TForm1::Notaes1Click() {
+    show_modally("TNota");
+}
+void TForm1::ConteudoClick() {
+    open_help_page();
+}
+void TForm1::Sobre1Click() {
+    show_modally("TSobreQuintaro");
+}
 
 }  // namespace quintaro::shell

@@ -16,7 +16,7 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 // help page and the about window.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Finds a window by its class name ("TI_Soldado").
     using WindowFinder = std::function<QDialog*(const char* class_name)>;
 
@@ -27,7 +27,7 @@ public:
     // The help page's path (tests point it elsewhere).
     void set_help_page(const QString& path) { help_page_ = path; }
 
-public slots:
+  public slots:
     void FormCreate();
     void Sair1Click();
     void Ao1Click();
@@ -35,13 +35,13 @@ public slots:
     void ConteudoClick();
     void Sobre1Click();
 
-signals:
+  signals:
     void closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void build_toolbar();
     void build_menu();
     void show_modally(const char* class_name);

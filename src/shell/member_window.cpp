@@ -24,7 +24,9 @@
 namespace quintaro::shell {
 namespace {
 
-QString qs(const char* text) { return QString::fromUtf8(text); }
+QString qs(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 constexpr int kBoxWidth = 78;
 
@@ -57,7 +59,10 @@ MemberWindow::MemberWindow(const MemberDescriptor& descriptor, const WindowConte
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-MemberWindow::~MemberWindow() = default;
+// The binding lets go of the tables before they close.
+MemberWindow::~MemberWindow() {
+    delete binding_;
+}
 
 void MemberWindow::open_tables(const catalogue::TableLocation& where) {
     for (const TableSource& source : descriptor_.tables) {
@@ -78,7 +83,9 @@ catalogue::Table* MemberWindow::table(int index) const {
     return index >= 0 && index < int(tables_.size()) ? tables_[index].get() : nullptr;
 }
 
-catalogue::Table* MemberWindow::shown_table() const { return table(shown_); }
+catalogue::Table* MemberWindow::shown_table() const {
+    return table(shown_);
+}
 
 void MemberWindow::build(const WindowContext& context) {
     boxes_ = std::make_unique<WidgetBoxes>(this, context.steel_window);
@@ -118,8 +125,8 @@ QWidget* MemberWindow::build_panel() {
         for (const TableSource& source : descriptor_.tables) {
             series_box_->addItem(qs(source.series));
         }
-        identity_grid->addWidget(make_label(identity, QStringLiteral("Série"), Qt::AlignRight),
-                                 0, 2);
+        identity_grid->addWidget(make_label(identity, QStringLiteral("Série"), Qt::AlignRight), 0,
+                                 2);
         identity_grid->addWidget(series_box_, 0, 3);
         connect(series_box_, &QComboBox::currentTextChanged, this, &MemberWindow::SerieChange);
     }
@@ -160,14 +167,16 @@ QWidget* MemberWindow::build_picture() {
     auto* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setFrameShape(QFrame::Box);
-    picture->setPixmap(QPixmap::fromImage(
-        drawings::section_picture(descriptor_.section, QSize(240, 240))));
+    picture->setPixmap(
+        QPixmap::fromImage(drawings::section_picture(descriptor_.section, QSize(240, 240))));
     column->addWidget(picture, 0, Qt::AlignHCenter);
     auto* purpose = new QPlainTextEdit(qs(descriptor_.purpose), frame);
     purpose->setObjectName(QStringLiteral("Memo1"));
     purpose->setReadOnly(true);
     purpose->setFrameShape(QFrame::NoFrame);
-    purpose->setFixedSize(260, 64);
+    purpose->setFixedSize(300, 64);
+    purpose->setLineWrapMode(QPlainTextEdit::NoWrap);
+    purpose->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     purpose->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     purpose->setPalette(palette());
     purpose->viewport()->setAutoFillBackground(false);
@@ -325,12 +334,26 @@ void MemberWindow::changeEvent(QEvent* event) {
     }
 }
 
-void MemberWindow::BitBtn1Click() { calculate(); }
-void MemberWindow::BitBtn4Click() { calculate(); }
-void MemberWindow::BitBtn2Click() { write_report(); }
-void MemberWindow::BitBtn3Click() { find_lightest(); }
-void MemberWindow::SpeedButton1Click() { close(); }
-void MemberWindow::FormActivate() { restore_default_order(); }
-void MemberWindow::SerieChange() { show_series(series_box_->currentText()); }
+void MemberWindow::BitBtn1Click() {
+    calculate();
+}
+void MemberWindow::BitBtn4Click() {
+    calculate();
+}
+void MemberWindow::BitBtn2Click() {
+    write_report();
+}
+void MemberWindow::BitBtn3Click() {
+    find_lightest();
+}
+void MemberWindow::SpeedButton1Click() {
+    close();
+}
+void MemberWindow::FormActivate() {
+    restore_default_order();
+}
+void MemberWindow::SerieChange() {
+    show_series(series_box_->currentText());
+}
 
 }  // namespace quintaro::shell

@@ -27,7 +27,7 @@ class TableBinding;
 // result boxes and the four buttons, all laid out from its descriptor.
 class MemberWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     using Action = std::function<void(MemberWindow&)>;
 
     MemberWindow(const MemberDescriptor& descriptor, const WindowContext& context,
@@ -54,7 +54,7 @@ public:
     // and ends the handler; nothing escapes into the event loop.
     void run_handler(const std::function<void()>& work);
 
-public slots:
+  public slots:
     void BitBtn1Click();
     void BitBtn4Click();
     void BitBtn2Click();
@@ -63,10 +63,10 @@ public slots:
     void FormActivate();
     void SerieChange();
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void open_tables(const catalogue::TableLocation& where);
     void build(const WindowContext& context);
     QWidget* build_panel();

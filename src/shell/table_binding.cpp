@@ -178,7 +178,9 @@ void TableBinding::press(DBNavigator::Button which) {
     show_row();
 }
 
-void TableBinding::report_missing() { dialogs().message(window_, missing_message_); }
+void TableBinding::report_missing() {
+    dialogs().message(window_, missing_message_);
+}
 
 void TableBinding::update_navigator() {
     if (table_ == nullptr) {

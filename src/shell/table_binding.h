@@ -26,7 +26,7 @@ namespace quintaro::shell {
 // keeps what was typed. A typed value is in its box at once, posted or not.
 class TableBinding : public QObject {
     Q_OBJECT
-public:
+  public:
     TableBinding(QWidget* window, DBNavigator* navigator);
     ~TableBinding() override;
 
@@ -44,7 +44,7 @@ public:
     bool post_pending();
     void press(DBNavigator::Button which);
 
-private:
+  private:
     void show_row();
     void box_edited(QLineEdit* box, const QString& text);
     bool put_typed_values();

@@ -31,7 +31,9 @@ QWidget* WidgetBoxes::find(std::string_view name) const {
     return root->findChild<QComboBox*>(object_name);
 }
 
-bool WidgetBoxes::has(std::string_view name) const { return find(name) != nullptr; }
+bool WidgetBoxes::has(std::string_view name) const {
+    return find(name) != nullptr;
+}
 
 std::string WidgetBoxes::text(std::string_view name) const {
     QWidget* widget = find(name);

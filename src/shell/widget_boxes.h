@@ -11,7 +11,7 @@ namespace quintaro::shell {
 // objectName, with the steel boxes "tipo_aco", "fy_aco" and "fu_aco" taken
 // from the steel grade window.
 class WidgetBoxes : public checks::Boxes {
-public:
+  public:
     WidgetBoxes(QWidget* window, QWidget* steel_window);
 
     bool has(std::string_view name) const override;
@@ -20,7 +20,7 @@ public:
     void set_verdict(std::string_view field, bool passed) override;
     void clear_verdict(std::string_view field) override;
 
-private:
+  private:
     QWidget* find(std::string_view name) const;
     QPointer<QWidget> window_;
     QPointer<QWidget> steel_window_;

@@ -67,8 +67,8 @@ QImage title_artwork(QSize size) {
     sky.setColorAt(0, QColor(22, 40, 78));
     sky.setColorAt(1, QColor(0, 0, 0));
     p.fillRect(r, sky);
-    paint_frame(p, r.adjusted(r.width() * 0.05, r.height() * 0.25, -r.width() * 0.05,
-                              -r.height() * 0.08));
+    paint_frame(
+        p, r.adjusted(r.width() * 0.05, r.height() * 0.25, -r.width() * 0.05, -r.height() * 0.08));
 
     QFont title("DejaVu Sans");
     title.setBold(true);
@@ -92,8 +92,8 @@ QImage title_artwork(QSize size) {
                QStringLiteral("Verificação de elementos de aço — NBR 8800:1986"));
 
     // A row of the section shapes the program checks, along the bottom.
-    const SectionKind row[] = {SectionKind::WeldedI, SectionKind::RolledH,
-                               SectionKind::Channel, SectionKind::Angle,
+    const SectionKind row[] = {SectionKind::WeldedI,    SectionKind::RolledH,
+                               SectionKind::Channel,    SectionKind::Angle,
                                SectionKind::AnglePairT, SectionKind::AnglePairX};
     const double cell = r.width() / 8.0;
     for (int i = 0; i < 6; ++i) {
@@ -114,10 +114,10 @@ QImage program_icon(int size) {
     tile.setColorAt(1, QColor(12, 34, 80));
     p.setPen(Qt::NoPen);
     p.setBrush(tile);
-    p.drawRoundedRect(r.adjusted(size * 0.03, size * 0.03, -size * 0.03, -size * 0.03),
-                      size * 0.18, size * 0.18);
-    paint_glyph(p, SectionKind::WeldedI, r.adjusted(size * 0.1, size * 0.1, -size * 0.1,
-                                                    -size * 0.1));
+    p.drawRoundedRect(r.adjusted(size * 0.03, size * 0.03, -size * 0.03, -size * 0.03), size * 0.18,
+                      size * 0.18);
+    paint_glyph(p, SectionKind::WeldedI,
+                r.adjusted(size * 0.1, size * 0.1, -size * 0.1, -size * 0.1));
     return image;
 }
 

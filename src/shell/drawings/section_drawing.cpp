@@ -67,13 +67,12 @@ Model i_section(double d, double bf, double tw, double tf, bool welded) {
         for (double sx : {-1.0, 1.0}) {
             for (double sy : {-1.0, 1.0}) {
                 const double x = sx * tw / 2, y = sy * (h2 - tf);
-                m.plates.push_back(QPolygonF({QPointF(x, y), QPointF(x + sx * w, y),
-                                              QPointF(x, y - sy * w)}));
+                m.plates.push_back(
+                    QPolygonF({QPointF(x, y), QPointF(x + sx * w, y), QPointF(x, y - sy * w)}));
             }
         }
     }
-    m.dimensions = {{{-b2, -h2}, {-b2, h2}, {-22, 0}, "d"},
-                    {{-b2, h2}, {b2, h2}, {0, 18}, "bf"}};
+    m.dimensions = {{{-b2, -h2}, {-b2, h2}, {-22, 0}, "d"}, {{-b2, h2}, {b2, h2}, {0, 18}, "bf"}};
     m.axes = {{{-b2 - 12, 0}, {b2 + 14, 0}, "x"}, {{0, h2 + 8}, {0, -h2 - 14}, "y"}};
     m.labels = {{{tw / 2 + 14, h2 * 0.45}, "tw"}, {{b2 + 12, h2 - tf / 2}, "tf"}};
     return m;
@@ -95,8 +94,8 @@ Model channel() {
 
 // One angle with its heel at the origin: the leg `up` along +y, the leg
 // `across` along +x.
-Model angle(double up, double across, double t, const QString& up_name,
-            const QString& across_name, bool equal_legs) {
+Model angle(double up, double across, double t, const QString& up_name, const QString& across_name,
+            bool equal_legs) {
     Model m;
     m.plates = {plate(0, 0, t, up), plate(t, 0, across, t)};
     const QPointF c = centroid(m.plates);
@@ -127,8 +126,7 @@ Model pair_t(double up, double across, double t, const QString& up_name,
     m.dimensions = {{{-g, -up}, {g, -up}, {0, -16}, "e"},
                     {{g, 0}, {g + across, 0}, {0, 16}, across_name},
                     {{-g - t, -up}, {-g - t, 0}, {-std::max(across, 20.0) - 4, 0}, up_name}};
-    m.axes = {{{-g - across - 12, cy}, {g + across + 14, cy}, "X"},
-              {{0, 10}, {0, -up - 36}, "Y"}};
+    m.axes = {{{-g - across - 12, cy}, {g + across + 14, cy}, "X"}, {{0, 10}, {0, -up - 36}, "Y"}};
     m.labels = {{{g + t + 12, -up * 0.6}, "tf"}};
     return m;
 }
@@ -147,8 +145,7 @@ Model pair_u(double up, double across, double t, const QString& up_name,
     m.dimensions = {{{-g, 0}, {g, 0}, {0, -16}, "e"},
                     {{g, 0}, {g + across, 0}, {0, -16}, across_name},
                     {{g + across, 0}, {g + across, up}, {18, 0}, up_name}};
-    m.axes = {{{-g - across - 12, cy}, {g + across + 30, cy}, "X"},
-              {{0, -30}, {0, up + 14}, "Y"}};
+    m.axes = {{{-g - across - 12, cy}, {g + across + 30, cy}, "X"}, {{0, -30}, {0, up + 14}, "Y"}};
     m.labels = {{{-g - across + t + 12, up * 0.7}, "tf"}};
     return m;
 }
@@ -204,13 +201,14 @@ Model model_of(SectionKind kind) {
 QPainterPath steel_outline(const Model& m) {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    for (const auto& p : m.plates) path.addPolygon(p), path.closeSubpath();
+    for (const auto& p : m.plates)
+        path.addPolygon(p), path.closeSubpath();
     return path.simplified();
 }
 
 // Maps model millimetres (y up) into `area`, the whole model fitting inside.
 class Mapping {
-public:
+  public:
     Mapping(const QRectF& model_box, const QRectF& area) {
         const double sx = area.width() / std::max(model_box.width(), 1e-9);
         const double sy = area.height() / std::max(model_box.height(), 1e-9);
@@ -219,12 +217,12 @@ public:
         area_centre_ = area.center();
     }
     QPointF operator()(QPointF p) const {
-        return area_centre_ + QPointF((p.x() - model_centre_.x()) * scale_,
-                                      -(p.y() - model_centre_.y()) * scale_);
+        return area_centre_ +
+               QPointF((p.x() - model_centre_.x()) * scale_, -(p.y() - model_centre_.y()) * scale_);
     }
     double scale() const { return scale_; }
 
-private:
+  private:
     double scale_ = 1;
     QPointF model_centre_, area_centre_;
 };
@@ -234,13 +232,15 @@ QRectF model_box(const Model& m, double margin) {
     for (const auto& d : m.dimensions) {
         box |= QRectF(d.from + d.offset, d.to + d.offset).normalized();
     }
-    for (const auto& a : m.axes) box |= QRectF(a.from, a.to).normalized();
+    for (const auto& a : m.axes)
+        box |= QRectF(a.from, a.to).normalized();
     return box.adjusted(-margin, -margin, margin, margin);
 }
 
 QPolygonF mapped(const QPolygonF& p, const Mapping& map) {
     QPolygonF out;
-    for (const auto& q : p) out << map(q);
+    for (const auto& q : p)
+        out << map(q);
     return out;
 }
 
@@ -254,23 +254,25 @@ void draw_text(QPainter& painter, QPointF at, const QString& text) {
 void draw_arrow_head(QPainter& painter, QPointF tip, QPointF towards, double size) {
     const QPointF dir = towards - tip;
     const double len = std::hypot(dir.x(), dir.y());
-    if (len < 1e-9) return;
+    if (len < 1e-9)
+        return;
     const QPointF u = dir / len, n(-u.y(), u.x());
-    painter.drawPolygon(QPolygonF({tip, tip + u * size + n * size * 0.35,
-                                   tip + u * size - n * size * 0.35}));
+    painter.drawPolygon(
+        QPolygonF({tip, tip + u * size + n * size * 0.35, tip + u * size - n * size * 0.35}));
 }
 
 }  // namespace
 
 void paint_section(QPainter& painter, SectionKind kind, const QRectF& area) {
     const Model m = model_of(kind);
-    const QRectF box = model_box(m, 14);
-    const Mapping map(box, area);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(9, int(std::min(area.width(), area.height()) / 20)));
+    // Room for the names written past the ends of axes and dimension lines.
+    const double room = font.pixelSize() * 1.6;
+    const Mapping map(model_box(m, 4), area.adjusted(room, room, -room, -room));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 
-    QFont font = painter.font();
-    font.setPixelSize(std::max(9, int(area.height() / 20)));
     font.setItalic(true);
     painter.setFont(font);
 
@@ -287,7 +289,8 @@ void paint_section(QPainter& painter, SectionKind kind, const QRectF& area) {
     }
 
     QPainterPath steel;
-    for (const auto& p : m.plates) steel.addPolygon(mapped(p, map)), steel.closeSubpath();
+    for (const auto& p : m.plates)
+        steel.addPolygon(mapped(p, map)), steel.closeSubpath();
     steel = steel.simplified();
     QLinearGradient shade(area.topLeft(), area.bottomRight());
     shade.setColorAt(0, QColor(196, 202, 212));
@@ -315,7 +318,8 @@ void paint_section(QPainter& painter, SectionKind kind, const QRectF& area) {
         out = len > 1e-9 ? out / len * font.pixelSize() * 0.75 : QPointF();
         draw_text(painter, (a2 + b2) / 2 + out, d.label);
     }
-    for (const auto& l : m.labels) draw_text(painter, map(l.at), l.text);
+    for (const auto& l : m.labels)
+        draw_text(painter, map(l.at), l.text);
     painter.restore();
 }
 
@@ -333,16 +337,17 @@ void paint_glyph(QPainter& painter, SectionKind kind, const QRectF& area) {
     const QRectF box = outline.boundingRect();
     const double side = std::max(box.width(), box.height());
     const QRectF square(box.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
-    const Mapping map(square.adjusted(-side * 0.12, -side * 0.12, side * 0.12, side * 0.12),
-                      area);
+    const Mapping map(square.adjusted(-side * 0.12, -side * 0.12, side * 0.12, side * 0.12), area);
     // Thin plates stay visible at button size.
-    const double min_width = 2.2 / map.scale();
+    const double min_width = 3.0 / map.scale();
     QPainterPath steel;
     for (const auto& p : m.plates) {
         QRectF r = p.boundingRect();
         if (p.size() != 3) {
-            if (r.width() < min_width) r.adjust(-(min_width - r.width()) / 2, 0, (min_width - r.width()) / 2, 0);
-            if (r.height() < min_width) r.adjust(0, -(min_width - r.height()) / 2, 0, (min_width - r.height()) / 2);
+            if (r.width() < min_width)
+                r.adjust(-(min_width - r.width()) / 2, 0, (min_width - r.width()) / 2, 0);
+            if (r.height() < min_width)
+                r.adjust(0, -(min_width - r.height()) / 2, 0, (min_width - r.height()) / 2);
             steel.addPolygon(mapped(QPolygonF(r), map));
         } else {
             steel.addPolygon(mapped(p, map));
