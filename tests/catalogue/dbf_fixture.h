@@ -35,7 +35,7 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
-struct FieldSpec {
+struct FieldLayout {
     const char* name;
     char type;  // 'C' or 'N'
     int width;
@@ -44,15 +44,15 @@ struct FieldSpec {
 
 // One record as stored: each value the field's text exactly as it sits in the
 // file, Windows-1252 bytes for text ("" is an empty field).
-struct RecordSpec {
+struct StoredRecord {
     std::vector<std::string> values;
     bool deleted = false;
 };
 
 // Writes a small DBF with shapelib under exactly `file_name` (any case).
 inline void write_dbf(const TempFolder& folder, const std::string& file_name,
-                      const std::vector<FieldSpec>& fields,
-                      const std::vector<RecordSpec>& records) {
+                      const std::vector<FieldLayout>& fields,
+                      const std::vector<StoredRecord>& records) {
     const std::string made = folder.file("made.dbf");
     DBFHandle dbf = DBFCreate(made.c_str());
     if (dbf == nullptr)
@@ -84,7 +84,7 @@ inline std::string file_bytes(const std::string& path) {
 
 // The rolled-section layout the tests use: designation, depth, flange width,
 // weight and a moment of inertia.
-inline const std::vector<FieldSpec> kSectionFields = {
+inline const std::vector<FieldLayout> kSectionFields = {
     {"BITOLA", 'C', 20, 0}, {"D", 'N', 6, 1},  {"BF", 'N', 6, 1},
     {"PESO", 'N', 7, 2},    {"IX", 'N', 9, 1},
 };

@@ -10,12 +10,12 @@ namespace quintaro::catalogue {
 namespace {
 
 using testing::kSectionFields;
-using testing::RecordSpec;
+using testing::StoredRecord;
 using testing::TempFolder;
 using testing::write_dbf;
 
 // Six rolled sections in an order that is neither by depth nor by weight.
-const std::vector<RecordSpec> kSections = {
+const std::vector<StoredRecord> kSections = {
     {{"W 200 x 15,0", "200.0", "100.0", "15.00", "1305.0"}},
     {{"W 150 x 13,0", "148.0", "100.0", "13.00", "635.0"}},
     {{"W 250 x 17,9", "251.0", "101.0", "17.90", "2291.0"}},
@@ -148,7 +148,7 @@ TEST_F(SectionTable, FieldsShowAsADataAwareBoxShowsThem) {
 }
 
 // Weight ties: C and E weigh 10, A, B and D weigh 20 (natural order A..E).
-const std::vector<RecordSpec> kTies = {
+const std::vector<StoredRecord> kTies = {
     {{"A", "300.0", "1.0", "20.00", "1.0"}}, {{"B", "200.0", "1.0", "20.00", "1.0"}},
     {{"C", "100.0", "1.0", "10.00", "1.0"}}, {{"D", "250.0", "1.0", "20.00", "1.0"}},
     {{"E", "200.0", "1.0", "10.00", "1.0"}},
@@ -199,7 +199,7 @@ TEST(TableOrder, EmptyNumbersSortBeforeEveryNumber) {
 
 TEST(TableCursor, DeletedRecordsAreNeverVisited) {
     TempFolder folder;
-    std::vector<RecordSpec> records = kSections;
+    std::vector<StoredRecord> records = kSections;
     records[1].deleted = true;  // W 150 x 13,0: first by depth and by weight
     records[4].deleted = true;  // W 310 x 21,0: last by depth and by weight
     write_dbf(folder, "I_Laminado.DBF", kSectionFields, records);
@@ -228,7 +228,7 @@ TEST(TableCursor, DeletedRecordsAreNeverVisited) {
 TEST(TableCursor, AnEmptyTableIsSafeToUse) {
     struct Case {
         const char* what;
-        std::vector<RecordSpec> records;
+        std::vector<StoredRecord> records;
     };
     const Case cases[] = {
         {"no records", {}},

@@ -17,11 +17,11 @@ namespace {
 
 using testing::file_bytes;
 using testing::kSectionFields;
-using testing::RecordSpec;
+using testing::StoredRecord;
 using testing::TempFolder;
 using testing::write_dbf;
 
-const std::vector<RecordSpec> kSections = {
+const std::vector<StoredRecord> kSections = {
     {{"W 150 x 13,0", "148.0", "100.0", "13.00", "635.0"}},
     {{"W 200 x 15,0", "200.0", "100.0", "15.00", "1305.0"}},
     {{"W 250 x 17,9", "251.0", "101.0", "17.90", "2291.0"}},

@@ -13,11 +13,11 @@ namespace quintaro::catalogue {
 namespace {
 
 using testing::kSectionFields;
-using testing::RecordSpec;
+using testing::StoredRecord;
 using testing::TempFolder;
 using testing::write_dbf;
 
-const std::vector<RecordSpec> kOneAngle = {{{"L 50 x 5", "50.0", "50.0", "3.77", "11.0"}}};
+const std::vector<StoredRecord> kOneAngle = {{{"L 50 x 5", "50.0", "50.0", "3.77", "11.0"}}};
 
 std::string contains(const std::string& text, const std::string& part) {
     return text.find(part) == std::string::npos ? "\"" + part + "\" missing from: " + text : "";
