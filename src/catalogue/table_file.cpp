@@ -422,12 +422,14 @@ Result<TableContents> read_table_file(const std::string& path) {
     TableContents contents;
     contents.fields = read_fields(dbf.get());
     const int count = DBFGetRecordCount(dbf.get());
-    contents.records.resize(static_cast<std::size_t>(count));
+    // Grown record by record: a damaged header may claim far more records
+    // than the file holds, and reading stops at the first one missing.
     for (int r = 0; r < count; ++r) {
-        if (!read_record(dbf.get(), contents.fields, r,
-                         contents.records[static_cast<std::size_t>(r)])) {
+        Record record;
+        if (!read_record(dbf.get(), contents.fields, r, record)) {
             return Result<TableContents>::failure(read_failure(path, EIO));
         }
+        contents.records.push_back(std::move(record));
     }
     if (dbf.close() != 0)
         return Result<TableContents>::failure(read_failure(path, dbf.error()));

@@ -102,6 +102,8 @@ TEST(TableFile, ABrokenFileIsAnErrorNotACrash) {
         {"empty file", ""},
         {"cut in the middle of a record", whole.substr(0, whole.size() - 40)},
         {"cut inside the header", whole.substr(0, 40)},
+        {"claiming two thousand million records",
+         whole.substr(0, 4) + "\xFF\xFF\xFF\x7F" + whole.substr(8)},
     };
     for (const auto& c : cases) {
         std::ofstream(folder.file("broken.dbf"), std::ios::binary | std::ios::trunc) << c.bytes;
