@@ -265,7 +265,7 @@ def sorted_rows(rows, sort_fields, designation):
 
 def build_tables(sources=DEFAULT_SOURCES):
     """Every table, in the order of the program's file list."""
-    specs = [
+    plans = [
         ("I_Laminado.DBF", ROLLED_I_FIELDS, "D", ["D", "PESO"],
          gerdau_rows(sources, want_h=False) + aisc_rows(sources, "aisc_s.csv", AISC_S_COLUMNS)),
         ("H_Laminado.DBF", ROLLED_I_FIELDS, "D", ["D", "PESO"],
@@ -289,10 +289,10 @@ def build_tables(sources=DEFAULT_SOURCES):
     # Tables of one layout (rolled I and H; the three welded series) get the
     # same field sizes, taken from all their rows together.
     layout_rows = {}
-    for _, names, _, _, rows in specs:
+    for _, names, _, _, rows in plans:
         layout_rows.setdefault(tuple(names), []).extend(rows)
     tables = []
-    for file_name, names, default_key, sort_fields, rows in specs:
+    for file_name, names, default_key, sort_fields, rows in plans:
         designation = names[0]
         if sort_fields:
             rows = sorted_rows(rows, sort_fields, designation)
