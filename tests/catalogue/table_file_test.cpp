@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -111,6 +112,49 @@ TEST(TableFile, ABrokenFileIsAnErrorNotACrash) {
         ASSERT_FALSE(table.ok()) << c.what;
         EXPECT_EQ(contains(table.error(), folder.file("broken.dbf")), "") << c.what;
     }
+}
+
+// Runs with a numeric locale whose decimal separator is the comma, as a
+// Brazilian desktop has, built for the test with localedef.
+class CommaLocale {
+  public:
+    explicit CommaLocale(const TempFolder& folder) {
+        const std::string source = folder.file("comma.def");
+        std::ofstream(source) << "LC_NUMERIC\ndecimal_point \"<U002C>\"\n"
+                                 "thousands_sep \"<U002E>\"\ngrouping 3;3\nEND LC_NUMERIC\n";
+        const std::string command = "localedef -c -i '" + source + "' -f UTF-8 '" +
+                                    folder.file("comma.UTF-8") + "' > /dev/null 2>&1";
+        if (std::system(command.c_str()) == -1)
+            return;
+        ::setenv("LOCPATH", folder.path().c_str(), 1);
+        active_ = std::setlocale(LC_NUMERIC, "comma.UTF-8") != nullptr;
+    }
+    ~CommaLocale() {
+        std::setlocale(LC_NUMERIC, "C");
+        ::unsetenv("LOCPATH");
+    }
+    bool active() const { return active_; }
+
+  private:
+    bool active_ = false;
+};
+
+TEST(TableFile, NumbersDoNotDependOnTheMachinesLocale) {
+    TempFolder folder;
+    write_dbf(folder, "I_Laminado.DBF", kSectionFields, kOneAngle);
+    CommaLocale comma(folder);
+    if (!comma.active())
+        GTEST_SKIP() << "localedef could not make a comma locale here";
+    ASSERT_EQ(std::atof("3.77"), 3.0) << "the C library reads with the comma now";
+
+    auto opened = Table::open("I_Laminado.DBF", {folder.path().string(), ""});
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    Table& table = *opened.value();
+    EXPECT_EQ(table.text("PESO"), "3,77");
+    ASSERT_TRUE(table.set_text("PESO", "15,25").ok());
+    ASSERT_TRUE(table.post().ok());
+    EXPECT_EQ(contains(testing::file_bytes(folder.file("I_Laminado.DBF")), "  15.25"), "");
+    EXPECT_EQ(table.text("PESO"), "15,25");
 }
 
 // A table written by another program: Debian's python3-dbf.
