@@ -44,7 +44,7 @@ std::string error_reason(int error) {
 // be the other of two names differing in case), ignores any .cpg beside it,
 // and so that a failed write or close is noticed: DBFClose reports nothing.
 struct IoState {
-    const char* path = nullptr;
+    std::string path;
     int first_error = 0;
 };
 thread_local IoState* t_io = nullptr;
@@ -62,7 +62,7 @@ SAFile hook_open(const char* name, const char* access) {
     const std::string_view n(name);
     if (n.size() >= 4 && (n.substr(n.size() - 4) == ".cpg" || n.substr(n.size() - 4) == ".CPG"))
         return nullptr;
-    FILE* f = std::fopen(t_io->path, access);
+    FILE* f = std::fopen(t_io->path.c_str(), access);
     if (f == nullptr)
         note_error(errno);
     return reinterpret_cast<SAFile>(f);
@@ -100,15 +100,16 @@ int hook_remove(const char*) {
 void hook_error(const char*) {
     note_error(EIO);
 }
+// Never used: numbers are read from their text by decode_cell.
 double hook_atof(const char*) {
     return 0.0;
-}  // numbers are read by decode_cell
+}
 
 // One DBF file opened through shapelib with the hooks above.
 class DbfFile {
   public:
     DbfFile(const std::string& path, const char* access) : previous_(t_io) {
-        io_.path = path.c_str();
+        io_.path = path;
         t_io = &io_;
         SAHooks hooks{hook_open,  hook_read,  hook_write,  hook_seek,  hook_tell,
                       hook_flush, hook_close, hook_remove, hook_error, hook_atof};
@@ -315,12 +316,19 @@ void stamp_today(DBFHandle dbf) {
     DBFSetLastModifiedDate(dbf, local.tm_year, local.tm_mon + 1, local.tm_mday);
 }
 
-void splice_fields(DBFHandle dbf, const RecordChange& change, std::string& bytes) {
+// False when the file's fields no longer are the ones the values were made
+// for (the file was restructured since it was read).
+bool splice_fields(DBFHandle dbf, const RecordChange& change, std::string& bytes) {
     for (const auto& [field, value] : change.fields) {
+        if (field < 0 || field >= DBFGetFieldCount(dbf))
+            return false;
         const auto offset = static_cast<std::size_t>(dbf->panFieldOffset[field]);
         const auto width = static_cast<std::size_t>(dbf->panFieldSize[field]);
-        bytes.replace(offset, width, value, 0, width);
+        if (value.size() != width || offset + width > bytes.size())
+            return false;
+        bytes.replace(offset, width, value);
     }
+    return true;
 }
 
 Result<Written> apply_change(const std::string& copy, const RecordChange& change) {
@@ -343,7 +351,8 @@ Result<Written> apply_change(const std::string& copy, const RecordChange& change
             return Result<Written>::failure(error_reason(EIO));
         out.bytes.assign(stored, length);
     }
-    splice_fields(dbf.get(), change, out.bytes);
+    if (!splice_fields(dbf.get(), change, out.bytes))
+        return Result<Written>::failure("os campos do arquivo mudaram desde que foi aberto");
     bool written = DBFWriteTuple(dbf.get(), out.record, out.bytes.data()) != 0;
     if (change.mark_deleted) {
         out.bytes[0] = '*';
