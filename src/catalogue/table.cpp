@@ -151,6 +151,12 @@ Result<RecordChange> Table::Impl::buffer_change() const {
 Status Table::Impl::post() {
     if (state == EditState::Browse)
         return success();
+    const bool typed = std::find(changed.begin(), changed.end(), true) != changed.end();
+    if (state == EditState::Edit && !typed) {  // nothing to write, even to a read-only file
+        drop_buffer();
+        notify();
+        return success();
+    }
     const auto change = buffer_change();
     if (!change)
         return Status::failure(change.error());

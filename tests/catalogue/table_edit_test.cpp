@@ -154,6 +154,16 @@ TEST_F(Editing, CancelDropsTheBufferAndLeavesTheFileAlone) {
     EXPECT_EQ(file_bytes(path()), before);
 }
 
+TEST_F(Editing, AnEditWithNothingTypedWritesNothing) {
+    const std::string before = file_bytes(path());
+    ASSERT_TRUE(table_->edit().ok());
+    ASSERT_TRUE(table_->post().ok());
+    ASSERT_TRUE(table_->edit().ok());
+    ASSERT_TRUE(table_->next().ok());
+    EXPECT_EQ(table_->state(), EditState::Browse);
+    EXPECT_EQ(file_bytes(path()), before);  // not even the last-update date
+}
+
 TEST_F(Editing, AccentsAndSuperscriptsSurviveARoundTrip) {
     const char* designation = "Cantoneira ç 6 cm²";
     ASSERT_TRUE(table_->set_text("BITOLA", designation).ok());
