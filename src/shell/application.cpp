@@ -11,6 +11,9 @@
 #include "shell/info_windows.h"
 #include "shell/main_window.h"
 #include "shell/member_windows.h"
+#ifdef QUINTARO_HAVE_REPORTE
+#include "shell/reporte/reporte.h"
+#endif
 
 namespace quintaro::shell {
 
@@ -52,8 +55,12 @@ Windows::Windows(const catalogue::TableLocation& where) {
     member(create<TL2U_Me_Laminado>(context));
     member(create<TForm_U_Laminado>(context));
     create<TLocaliza>();
+#ifdef QUINTARO_HAVE_REPORTE
+    create<reporte::TReporte>();
+#else
     // The report window (TReporte, src/shell/reporte) is created here, last,
     // once it is part of the program.
+#endif
 
     main->set_window_finder([this](const char* name) {
         return qobject_cast<QDialog*>(find(QString::fromLatin1(name)));
