@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
@@ -137,6 +138,14 @@ void TForm1::build_toolbar() {
 void TForm1::build_menu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The menu keeps the desktop's colours over the black window.
+    QPalette desktop = QApplication::palette(bar);
+    for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                            QPalette::ButtonText, QPalette::Base, QPalette::Text}) {
+        desktop.setColor(role, desktop.color(role));  // set, not inherited from the window
+    }
+    bar->setPalette(desktop);
+    bar->setAutoFillBackground(true);
     const auto action = [this](QWidget* where, const char* name, const char* text) {
         auto* a = new QAction(QString::fromUtf8(text), this);
         a->setObjectName(QString::fromLatin1(name));

@@ -339,7 +339,7 @@ void paint_glyph(QPainter& painter, SectionKind kind, const QRectF& area) {
     const QRectF square(box.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
     const Mapping map(square.adjusted(-side * 0.12, -side * 0.12, side * 0.12, side * 0.12), area);
     // Thin plates stay visible at button size.
-    const double min_width = 3.0 / map.scale();
+    const double min_width = std::max(3.0, area.width() * 0.1) / map.scale();
     QPainterPath steel;
     for (const auto& p : m.plates) {
         QRectF r = p.boundingRect();
