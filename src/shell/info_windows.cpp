@@ -8,9 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include "shell/drawings/artwork.h"
@@ -174,7 +173,7 @@ TSobreQuintaro::TSobreQuintaro(QWidget* parent) : QDialog(parent) {
     name->setGeometry(86, 12, 230, 32);
     auto* artwork = new QLabel(panel);
     artwork->setObjectName(QStringLiteral("Logo"));
-    artwork->setPixmap(QPixmap::fromImage(drawings::title_artwork(QSize(230, 22 * 3 / 2))));
+    artwork->setPixmap(QPixmap::fromImage(drawings::logo_strip(QSize(230, 33))));
     artwork->setGeometry(86, 46, 230, 33);
 
     auto* about = new QPlainTextEdit(panel);
@@ -198,12 +197,9 @@ TSobreQuintaro::TSobreQuintaro(QWidget* parent) : QDialog(parent) {
         QStringLiteral("Mantido pelos seus colaboradores"),
     };
     about->setPlainText(lines.join(QLatin1Char('\n')));
-    for (QTextBlock block = about->document()->begin(); block.isValid(); block = block.next()) {
-        QTextCursor cursor(block);
-        QTextBlockFormat format = block.blockFormat();
-        format.setAlignment(Qt::AlignHCenter);
-        cursor.setBlockFormat(format);
-    }
+    QTextOption centred = about->document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    about->document()->setDefaultTextOption(centred);
 
     auto* thanks = new QPlainTextEdit(panel);
     thanks->setObjectName(QStringLiteral("Memo2"));

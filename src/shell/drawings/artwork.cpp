@@ -103,6 +103,27 @@ QImage title_artwork(QSize size) {
     return image;
 }
 
+QImage logo_strip(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    const QRectF r(QPointF(0, 0), QSizeF(size));
+    QPainter p(&image);
+    QLinearGradient band(r.topLeft(), r.bottomLeft());
+    band.setColorAt(0, QColor(22, 40, 78));
+    band.setColorAt(1, QColor(4, 8, 18));
+    p.fillRect(r, band);
+    const SectionKind row[] = {SectionKind::WeldedI,    SectionKind::RolledI,
+                               SectionKind::Channel,    SectionKind::Angle,
+                               SectionKind::AnglePairT, SectionKind::AnglePairU,
+                               SectionKind::AnglePairX};
+    const double cell = r.width() / 7.0;
+    const double side = std::min(cell, r.height()) * 0.9;
+    for (int i = 0; i < 7; ++i) {
+        paint_glyph(p, row[i],
+                    QRectF(cell * i + (cell - side) / 2, (r.height() - side) / 2, side, side));
+    }
+    return image;
+}
+
 QImage program_icon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
