@@ -150,6 +150,14 @@ TEST(LoteEndToEnd, RowValuesOverrideTheCatalogueAndSteelIsChosen) {
     Outcome o2 = run_lote(tables() + " --steel AR350", input);
     ASSERT_EQ(o2.status, 0) << o2.err;
     EXPECT_EQ(cell(parse(o2.out), 0, "R_RdNd"), "630,00");
+    // The steel of one row given in its own columns.
+    Outcome o3 = run_lote(tables(),
+                          "janela;perfil;R_Ag;R_Nd;fy_aco;fu_aco\n"
+                          "TForm_I_Laminado;I 75 x 8,5;20;10;35;45\n"
+                          "TForm_I_Laminado;I 75 x 8,5;20;10;;\n");
+    ASSERT_EQ(o3.status, 0) << o3.err;
+    EXPECT_EQ(cell(parse(o3.out), 0, "R_RdNd"), "630,00");
+    EXPECT_EQ(cell(parse(o3.out), 1, "R_RdNd"), "450,00");
 }
 
 TEST(LoteEndToEnd, FormatDetailsKept) {
