@@ -443,6 +443,8 @@ const SpacerCase kSpacer[] = {
     {WindowKind::LU_Laminado, "U_never", "3", "2", false},
     {WindowKind::L2T_Ma_Laminado, "2T_Ma_e2_tf3", "3", "2", true},
     {WindowKind::L2T_Me_Laminado, "2T_Me_e2_tf3", "3", "2", true},
+    {WindowKind::L2T_Ma_Laminado, "2T_Ma_no_spacer", "3", "0", false},
+    {WindowKind::LX_Laminado, "X_no_spacer", "3", "0", false},
     {WindowKind::L2U_Ma_Laminado, "2U_Ma_never", "3", "2", false},
     {WindowKind::L2U_Me_Laminado, "2U_Me_never", "3", "2", false},
 };
@@ -461,6 +463,10 @@ TEST(AnglePairMessages, SpacerWarning) {
             EXPECT_TRUE(r.messages.shown.empty());
         }
         EXPECT_EQ(r.state.spacer_warning, c.warned);
+        // The Qa leg's limit: 0,44·20 = 8,8 with a spacer or in the cross,
+        // 0,55·20 = 11 without one.
+        const bool wide_limit = std::string(c.e) == "0" && c.kind != WindowKind::LX_Laminado;
+        EXPECT_NEAR_REL(wide_limit ? 11.0 : 8.8, r.state.qa_limit, 1e-12);
         // The check completes after the advice.
         EXPECT_NE(r.boxes.text("R_RdNd"), "0,00");
         EXPECT_NE(r.boxes.text("resposta1"), "");
