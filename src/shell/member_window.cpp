@@ -14,6 +14,7 @@
 #include <exception>
 
 #include "catalogue/table.h"
+#include "checks/windows.h"
 #include "common/handler_error.h"
 #include "shell/db_navigator.h"
 #include "shell/dialogs.h"
@@ -26,6 +27,9 @@ namespace {
 
 QString qs(const char* text) {
     return QString::fromUtf8(text);
+}
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 constexpr int kBoxWidth = 78;
@@ -49,7 +53,10 @@ QLabel* make_label(QWidget* parent, const QString& text, Qt::Alignment align) {
 
 MemberWindow::MemberWindow(const MemberDescriptor& descriptor, const WindowContext& context,
                            QWidget* parent)
-    : QDialog(parent), descriptor_(descriptor) {
+    : QDialog(parent),
+      descriptor_(descriptor),
+      checked_(checks::descriptor(descriptor.check)),
+      state_(checked_.make_state()) {
     setObjectName(qs(descriptor.object_name));
     setWindowTitle(qs(descriptor.caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -65,7 +72,7 @@ MemberWindow::~MemberWindow() {
 }
 
 void MemberWindow::open_tables(const catalogue::TableLocation& where) {
-    for (const TableSource& source : descriptor_.tables) {
+    for (const checks::CatalogueTable& source : checked_.tables) {
         auto opened = catalogue::Table::open(source.file, where);
         if (opened) {
             tables_.push_back(std::move(opened.value()));
@@ -103,8 +110,7 @@ void MemberWindow::build(const WindowContext& context) {
     right->addStretch();
     right->addWidget(build_buttons());
     columns->addLayout(right);
-    show_series(descriptor_.tables.front().series ? qs(descriptor_.tables.front().series)
-                                                  : QString());
+    show_series(series_of(0));
 }
 
 QWidget* MemberWindow::build_panel() {
@@ -118,12 +124,12 @@ QWidget* MemberWindow::build_panel() {
     designation->setObjectName(QStringLiteral("R_Perfil"));
     identity_grid->addWidget(make_label(identity, QStringLiteral("Perfil"), Qt::AlignRight), 0, 0);
     identity_grid->addWidget(designation, 0, 1);
-    if (descriptor_.tables.size() > 1) {
+    if (checked_.tables.size() > 1) {
         series_box_ = new QComboBox(identity);
-        series_box_->setObjectName(QStringLiteral("Serie"));
+        series_box_->setObjectName(qs(checked_.series_box));
         series_box_->setEditable(true);
-        for (const TableSource& source : descriptor_.tables) {
-            series_box_->addItem(qs(source.series));
+        for (int i = 0; i < int(checked_.tables.size()); ++i) {
+            series_box_->addItem(series_of(i));
         }
         identity_grid->addWidget(make_label(identity, QStringLiteral("Série"), Qt::AlignRight), 0,
                                  2);
@@ -137,7 +143,7 @@ QWidget* MemberWindow::build_panel() {
     grid->setHorizontalSpacing(6);
     auto* navigator = new DBNavigator(panel);
     binding_ = new TableBinding(this, navigator);
-    binding_->bind(designation, descriptor_.designation_field);
+    binding_->bind(designation, field_of("R_Perfil"));
     const int rows = int(descriptor_.dimensions.size() + 1) / 2;
     for (int i = 0; i < int(descriptor_.dimensions.size()); ++i) {
         const BoundBox& bound = descriptor_.dimensions[i];
@@ -146,7 +152,7 @@ QWidget* MemberWindow::build_panel() {
         grid->addWidget(make_label(dimensions, qs(bound.label), Qt::AlignRight), row, col);
         grid->addWidget(box, row, col + 1);
         grid->addWidget(make_label(dimensions, qs(bound.unit), Qt::AlignLeft), row, col + 2);
-        binding_->bind(box, bound.field);
+        binding_->bind(box, field_of(bound.box));
     }
     grid->setColumnMinimumWidth(3, 12);
     column->addWidget(dimensions);
@@ -238,14 +244,15 @@ QWidget* MemberWindow::build_buttons() {
     auto* buttons = new QWidget(this);
     auto* grid = new QGridLayout(buttons);
     grid->setContentsMargins(0, 0, 0, 0);
-    const bool calculate_is_4 = qs(descriptor_.calculate_button) == QLatin1String("BitBtn4");
+    const std::string calculate(checks::calculate_button(descriptor_.check));
+    const bool calculate_is_4 = calculate == "BitBtn4";
     struct Spec {
         const char* name;
         const char* text;
         void (MemberWindow::*slot)();
     };
     const Spec specs[] = {
-        {descriptor_.calculate_button, "Calcular",
+        {calculate.c_str(), "Calcular",
          calculate_is_4 ? &MemberWindow::BitBtn4Click : &MemberWindow::BitBtn1Click},
         {"BitBtn2", "Relatório", &MemberWindow::BitBtn2Click},
         {"BitBtn3", "Mais Leve", &MemberWindow::BitBtn3Click},
@@ -282,8 +289,8 @@ bool MemberWindow::catalogue_present() {
 }
 
 void MemberWindow::calculate() {
-    if (catalogue_present() && descriptor_.check) {
-        run_handler([this] { descriptor_.check(*this); });
+    if (catalogue_present()) {
+        checks::check(descriptor_.check, *boxes_, *messages_, *state_);
     }
 }
 
@@ -302,29 +309,41 @@ void MemberWindow::find_lightest() {
 void MemberWindow::restore_default_order() {
     // The welded window restores only its CS table, whatever series is shown.
     if (catalogue::Table* first = table(0)) {
-        first->set_index_tag(descriptor_.tables.front().default_tag);
+        first->set_index_tag(checked_.tables.front().default_tag);
     }
 }
 
 void MemberWindow::show_series(const QString& series) {
-    for (int i = 0; i < int(descriptor_.tables.size()); ++i) {
-        const char* name = descriptor_.tables[i].series;
-        if (name == nullptr ? !series.isEmpty() : series != qs(name)) {
+    for (int i = 0; i < int(checked_.tables.size()); ++i) {
+        if (series != series_of(i)) {
             continue;
         }
         if (i != shown_ && !binding_->post_pending()) {
             const QSignalBlocker quiet(series_box_);
-            series_box_->setCurrentText(qs(descriptor_.tables[shown_].series));
+            series_box_->setCurrentText(series_of(shown_));
             return;
         }
         shown_ = i;
         binding_->set_missing_message(
             QStringLiteral("O catálogo \"%1\" não está disponível; este perfil não pode ser "
                            "consultado nem verificado.\n\n%2")
-                .arg(qs(descriptor_.tables[i].file), table_failures_[i]));
+                .arg(qs(checked_.tables[i].file), table_failures_[i]));
         binding_->show_table(shown_table());
         return;
     }
+}
+
+QString MemberWindow::series_of(int table) const {
+    return qs(checked_.tables[table].series);
+}
+
+std::string MemberWindow::field_of(const char* box) const {
+    for (const checks::PanelField& shown : checked_.panel) {
+        if (shown.box == box) {
+            return std::string(shown.field);
+        }
+    }
+    return {};
 }
 
 void MemberWindow::changeEvent(QEvent* event) {

@@ -17,6 +17,8 @@ class Table;
 namespace quintaro::checks {
 class Boxes;
 class Messages;
+struct WindowDescriptor;
+struct WorkingState;
 }  // namespace quintaro::checks
 
 namespace quintaro::shell {
@@ -38,6 +40,8 @@ class MemberWindow : public QDialog {
     checks::Boxes& boxes() { return *boxes_; }
     checks::Messages& messages() { return *messages_; }
     TableBinding& binding() { return *binding_; }
+    // What the last "Calcular" computed, for the report and the search.
+    checks::WorkingState& state() { return *state_; }
 
     // The table in the panel (nullptr while its catalogue is missing) and the
     // window's tables in the order of the descriptor.
@@ -81,7 +85,12 @@ class MemberWindow : public QDialog {
     void restore_default_order();
     void show_series(const QString& series);
 
+    QString series_of(int table) const;
+    std::string field_of(const char* box) const;
+
     const MemberDescriptor& descriptor_;
+    const checks::WindowDescriptor& checked_;
+    std::unique_ptr<checks::WorkingState> state_;
     std::vector<std::unique_ptr<catalogue::Table>> tables_;
     std::vector<QString> table_failures_;  // per table, "" when open
     QStringList open_failures_;

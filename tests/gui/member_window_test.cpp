@@ -8,8 +8,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "common/decimal.h"
-#include "common/handler_error.h"
 #include "gui_testing.h"
 #include "shell/escolhe_aco.h"
 #include "shell/member_windows.h"
@@ -277,30 +275,6 @@ TEST_F(Member, VerdictsAreGreenOkOrRedNotOkAndClearingKeepsTheColour) {
     window.boxes().clear_verdict("resposta3");
     EXPECT_EQ(verdict->text(), "");
     EXPECT_EQ(verdict->palette().color(QPalette::Text), QColor(255, 0, 0));
-}
-
-TEST_F(Member, AHandlerFaultShowsItsExactMessageAndStopsTheHandler) {
-    // A check hook reading two boxes; the first is not a number.
-    shell::MemberDescriptor descriptor = shell::member_descriptor(SectionKind::RolledI);
-    bool reached_second = false;
-    descriptor.check = [&](shell::MemberWindow& w) {
-        parse_decimal(w.boxes().text("R_Nd"));
-        reached_second = true;
-    };
-    shell::MemberWindow window(descriptor, context);
-    child<QLineEdit>(&window, "R_Nd")->setText("0.5");
-    child<QPushButton>(&window, "BitBtn1")->click();
-    EXPECT_EQ(dialogs.messages, QStringList{"'0.5' is not a valid floating point value"});
-    EXPECT_FALSE(reached_second);
-}
-
-TEST_F(Member, CalcularWithoutACheckChangesNothing) {
-    shell::TL_Laminado window(context);
-    child<QLineEdit>(&window, "R_Nd")->setText("-50");
-    child<QPushButton>(&window, "BitBtn1")->click();
-    EXPECT_EQ(child<QLineEdit>(&window, "R_RdNd")->text(), "0,00");
-    EXPECT_TRUE(child<QLineEdit>(&window, "resposta1")->text().isEmpty());
-    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 }  // namespace
