@@ -11,11 +11,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "catalogue/table.h"
+#include "checks/frame.h"
 #include "checks/windows.h"
-#include "common/handler_error.h"
 #include "shell/db_navigator.h"
 #include "shell/dialogs.h"
 #include "shell/drawings/section_drawing.h"
@@ -270,16 +269,6 @@ QWidget* MemberWindow::build_buttons() {
     return buttons;
 }
 
-void MemberWindow::run_handler(const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const HandlerError& fault) {
-        messages_->show(fault.what());
-    } catch (const std::exception& fault) {
-        messages_->show(fault.what());
-    }
-}
-
 bool MemberWindow::catalogue_present() {
     if (shown_table() != nullptr) {
         return true;
@@ -296,13 +285,13 @@ void MemberWindow::calculate() {
 
 void MemberWindow::write_report() {
     if (catalogue_present() && report_action_) {
-        run_handler([this] { report_action_(*this); });
+        checks::run_handler(*messages_, [this] { report_action_(*this); });
     }
 }
 
 void MemberWindow::find_lightest() {
     if (catalogue_present() && search_action_ && binding_->post_pending()) {
-        run_handler([this] { search_action_(*this); });
+        checks::run_handler(*messages_, [this] { search_action_(*this); });
     }
 }
 

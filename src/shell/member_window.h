@@ -54,10 +54,6 @@ class MemberWindow : public QDialog {
     void set_report_action(Action action) { report_action_ = std::move(action); }
     void set_search_action(Action action) { search_action_ = std::move(action); }
 
-    // Runs a handler's work: a conversion or numeric fault shows its message
-    // and ends the handler; nothing escapes into the event loop.
-    void run_handler(const std::function<void()>& work);
-
   public slots:
     void BitBtn1Click();
     void BitBtn4Click();
