@@ -67,8 +67,9 @@ QImage title_artwork(QSize size) {
     sky.setColorAt(0, QColor(22, 40, 78));
     sky.setColorAt(1, QColor(0, 0, 0));
     p.fillRect(r, sky);
+    // The frame stands between the subtitle and the row of sections.
     paint_frame(
-        p, r.adjusted(r.width() * 0.05, r.height() * 0.25, -r.width() * 0.05, -r.height() * 0.08));
+        p, r.adjusted(r.width() * 0.06, r.height() * 0.40, -r.width() * 0.06, -r.height() * 0.27));
 
     QFont title("DejaVu Sans");
     title.setBold(true);
@@ -97,7 +98,7 @@ QImage title_artwork(QSize size) {
                                SectionKind::AnglePairT, SectionKind::AnglePairX};
     const double cell = r.width() / 8.0;
     for (int i = 0; i < 6; ++i) {
-        const QRectF c(cell * (1 + i), r.height() * 0.74, cell * 0.8, cell * 0.8);
+        const QRectF c(cell * (1 + i), r.height() * 0.76, cell * 0.7, cell * 0.7);
         paint_glyph(p, row[i], c);
     }
     return image;
