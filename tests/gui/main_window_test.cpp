@@ -80,6 +80,7 @@ TEST_F(MainWindow, ToolbarHasThirteenButtonsInOrderWithTheirHintsAndWindows) {
         EXPECT_EQ(button->toolTip().toStdString(), expected.hint) << expected.button;
         EXPECT_EQ(button->size(), QSize(45, 45)) << expected.button;
         EXPECT_GT(button->x(), previous_x) << expected.button;
+        EXPECT_EQ(button->x(), int(45 * i)) << expected.button;
         previous_x = button->x();
         EXPECT_EQ(modal_window_shown_by([&] { button->click(); }).toStdString(), expected.opens)
             << expected.button;
