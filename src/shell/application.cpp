@@ -38,7 +38,14 @@ Windows::Windows(const catalogue::TableLocation& where) {
         open_failures_ << steel->open_failure();
     }
     const WindowContext context{where, steel};
-    const auto member = [&](auto* window) { open_failures_ << window->open_failures(); };
+    // Windows that share a file report it once.
+    const auto member = [&](auto* window) {
+        for (const QString& failure : window->open_failures()) {
+            if (!open_failures_.contains(failure, Qt::CaseInsensitive)) {
+                open_failures_ << failure;
+            }
+        }
+    };
     member(create<TI_Soldado>(context));
     member(create<TL_Laminado>(context));
     create<TNota>();
@@ -96,13 +103,7 @@ int run(QApplication& app) {
     const QString seeding_failed =
         seed_user_data_folder(installed_data_folder(), user_data_folder());
     Windows windows(table_location());
-    // Windows that share a file report it once.
-    QStringList problems;
-    for (const QString& failure : windows.open_failures()) {
-        if (!problems.contains(failure, Qt::CaseInsensitive)) {
-            problems << failure;
-        }
-    }
+    QStringList problems = windows.open_failures();
     if (!seeding_failed.isEmpty()) {
         problems.prepend(QStringLiteral("Não foi possível copiar os catálogos instalados para:\n") +
                          seeding_failed);

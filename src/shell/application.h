@@ -32,7 +32,8 @@ class Windows {
     // In the order of creation.
     const std::vector<QWidget*>& all() const { return order_; }
     QWidget* find(const QString& class_name) const;
-    // One text per table that could not be opened.
+    // One text per table file that could not be opened (once for windows
+    // sharing a file).
     const QStringList& open_failures() const { return open_failures_; }
 
   private:
