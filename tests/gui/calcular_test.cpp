@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -83,6 +84,18 @@ TEST_F(Calcular, TheSteelIsReadFromTheSteelWindowAsAbsoluteValues) {
     set(&rolled, "R_Nd", "100");
     press(&rolled, "BitBtn1");
     EXPECT_EQ(text(&rolled, "R_RdNd"), "515,43");
+}
+
+TEST_F(Calcular, TheWeldedCheckReadsTheSeriesShownLast) {
+    // CVS 300 x 47: d = 300, bf = 200, tw = 8, tf = 9,5 mm; h = 300 - 2·9,5 =
+    // 281 mm; Ag = (281·8 + 2·200·9,5)/100 = 60,48 cm². Tension: Rd1 =
+    // 0,9·60,48·25 = 1360,8 kN; Rd2 = 0,75·60,48·40 = 1814,4 kN.
+    shell::TI_Soldado welded(context);
+    child<QComboBox>(&welded, "Serie")->setCurrentText("CVS");
+    set(&welded, "R_Nd", "100");
+    press(&welded, "BitBtn1");
+    EXPECT_EQ(text(&welded, "R_RdNd"), "1360,80");
+    EXPECT_EQ(text(&welded, "resposta1"), "Ok!");
 }
 
 TEST_F(Calcular, AConversionErrorStopsTheCheckWithTheExactMessage) {
