@@ -7,12 +7,12 @@
 namespace quintaro::shell {
 namespace {
 
-struct ButtonSpec {
+struct ButtonFace {
     const char* name;
     const char* hint;
 };
 
-constexpr ButtonSpec kButtons[DBNavigator::kButtonCount] = {
+constexpr ButtonFace kButtons[DBNavigator::kButtonCount] = {
     {"First", "Primeiro registro"},
     {"Prior", "Registro anterior"},
     {"Next", "Próximo registro"},

@@ -120,15 +120,15 @@ void TForm1::build_toolbar() {
     bar->setPalette(face);
     bar->setAutoFillBackground(true);
     for (int i = 0; i < 13; ++i) {
-        const ToolbarButton& spec = kToolbarButtons[i];
+        const ToolbarButton& entry = kToolbarButtons[i];
         auto* button = new QToolButton(bar);
-        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setObjectName(QString::fromLatin1(entry.name));
         button->setFixedSize(kButtonSide, kButtonSide);
         button->setAutoRaise(true);
         button->setIcon(QIcon(QPixmap::fromImage(
             drawings::glyph_picture(kGlyphs[i], QSize(kButtonSide - 6, kButtonSide - 6)))));
-        button->setToolTip(QString::fromUtf8(spec.hint));
-        const char* opens = spec.opens;
+        button->setToolTip(QString::fromUtf8(entry.hint));
+        const char* opens = entry.opens;
         connect(button, &QToolButton::clicked, this, [this, opens] { show_modally(opens); });
         bar->addWidget(button);
     }

@@ -245,12 +245,12 @@ QWidget* MemberWindow::build_buttons() {
     grid->setContentsMargins(0, 0, 0, 0);
     const std::string calculate(checks::calculate_button(descriptor_.check));
     const bool calculate_is_4 = calculate == "BitBtn4";
-    struct Spec {
+    struct ButtonRole {
         const char* name;
         const char* text;
         void (MemberWindow::*slot)();
     };
-    const Spec specs[] = {
+    const ButtonRole roles[] = {
         {calculate.c_str(), "Calcular",
          calculate_is_4 ? &MemberWindow::BitBtn4Click : &MemberWindow::BitBtn1Click},
         {"BitBtn2", "Relatório", &MemberWindow::BitBtn2Click},
@@ -258,11 +258,11 @@ QWidget* MemberWindow::build_buttons() {
         {"SpeedButton1", "Ok", &MemberWindow::SpeedButton1Click},
     };
     int i = 0;
-    for (const Spec& spec : specs) {
-        auto* button = new QPushButton(qs(spec.text), buttons);
-        button->setObjectName(qs(spec.name));
+    for (const ButtonRole& role : roles) {
+        auto* button = new QPushButton(qs(role.text), buttons);
+        button->setObjectName(qs(role.name));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, spec.slot);
+        connect(button, &QPushButton::clicked, this, role.slot);
         grid->addWidget(button, i / 2, i % 2);
         ++i;
     }
