@@ -75,6 +75,7 @@ class MemberWindow : public QDialog {
     QWidget* build_results();
     QWidget* build_buttons();
     bool catalogue_present();
+    void work(const std::function<void()>& job);
     void calculate();
     void write_report();
     void find_lightest();
@@ -92,6 +93,9 @@ class MemberWindow : public QDialog {
     QStringList open_failures_;
     int shown_ = 0;
     QComboBox* series_box_ = nullptr;
+    // True while a button's work runs: the activation that follows a message
+    // box closing is not the user coming back to the window.
+    bool working_ = false;
     TableBinding* binding_ = nullptr;
     std::unique_ptr<checks::Boxes> boxes_;
     std::unique_ptr<checks::Messages> messages_;
