@@ -277,17 +277,20 @@ bool MemberWindow::catalogue_present() {
     return false;
 }
 
-void MemberWindow::work(const std::function<void()>& job) {
+bool MemberWindow::work(const std::function<void()>& job) {
     const bool outer = !working_;
     working_ = true;
-    checks::run_handler(*messages_, job);
+    const bool completed = checks::run_handler(*messages_, job);
     working_ = !outer;
+    return completed;
 }
 
-void MemberWindow::calculate() {
+bool MemberWindow::calculate() {
+    bool completed = false;
     if (catalogue_present()) {
-        work([this] { checks::check(descriptor_.check, *boxes_, *messages_, *state_); });
+        work([&] { completed = checks::check(descriptor_.check, *boxes_, *messages_, *state_); });
     }
+    return completed;
 }
 
 void MemberWindow::write_report() {

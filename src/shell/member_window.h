@@ -50,6 +50,10 @@ class MemberWindow : public QDialog {
     // Why each missing table could not be opened, one text per table.
     const QStringList& open_failures() const { return open_failures_; }
 
+    // "Calcular" as the user presses it; false when the check was stopped (its
+    // message has been shown) or the catalogue is missing.
+    bool calculate();
+
     // "Relatório" and "Mais Leve" run these once they are set.
     void set_report_action(Action action) { report_action_ = std::move(action); }
     void set_search_action(Action action) { search_action_ = std::move(action); }
@@ -75,8 +79,7 @@ class MemberWindow : public QDialog {
     QWidget* build_results();
     QWidget* build_buttons();
     bool catalogue_present();
-    void work(const std::function<void()>& job);
-    void calculate();
+    bool work(const std::function<void()>& job);
     void write_report();
     void find_lightest();
     void restore_default_order();
