@@ -11,6 +11,9 @@
 #include "shell/info_windows.h"
 #include "shell/main_window.h"
 #include "shell/member_windows.h"
+#ifdef QUINTARO_HAVE_SEARCH
+#include "shell/window_driver.h"
+#endif
 #ifdef QUINTARO_HAVE_REPORTE
 #include "shell/reporte/reporte.h"
 #endif
@@ -39,7 +42,10 @@ Windows::Windows(const catalogue::TableLocation& where) {
     }
     const WindowContext context{where, steel};
     // Windows that share a file report it once.
-    const auto member = [&](auto* window) {
+    const auto member = [&](MemberWindow* window) {
+#ifdef QUINTARO_HAVE_SEARCH
+        connect_search(*window);
+#endif
         for (const QString& failure : window->open_failures()) {
             if (!open_failures_.contains(failure, Qt::CaseInsensitive)) {
                 open_failures_ << failure;
