@@ -17,6 +17,9 @@
 #ifdef QUINTARO_HAVE_REPORTE
 #include "shell/reporte/reporte.h"
 #endif
+#ifdef QUINTARO_HAVE_REPORT
+#include "shell/report_sink.h"
+#endif
 
 namespace quintaro::shell {
 
@@ -69,7 +72,14 @@ Windows::Windows(const catalogue::TableLocation& where) {
     member(create<TForm_U_Laminado>(context));
     create<TLocaliza>();
 #ifdef QUINTARO_HAVE_REPORTE
-    create<reporte::TReporte>();
+    [[maybe_unused]] auto* report_window = create<reporte::TReporte>();
+#ifdef QUINTARO_HAVE_REPORT
+    for (QWidget* window : order_) {
+        if (auto* member_window = qobject_cast<MemberWindow*>(window)) {
+            connect_report(*member_window, *report_window);
+        }
+    }
+#endif
 #else
     // The report window (TReporte, src/shell/reporte) is created here, last,
     // once it is part of the program.

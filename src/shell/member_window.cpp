@@ -290,6 +290,7 @@ bool MemberWindow::calculate() {
     if (catalogue_present()) {
         work([&] { completed = checks::check(descriptor_.check, *boxes_, *messages_, *state_); });
     }
+    check_complete_ = completed;
     return completed;
 }
 
