@@ -579,9 +579,10 @@ private:
         push_paragraph(top());
     }
 
-    // The text after the last \par is a paragraph of its own, formatted as the
-    // text in it was (or as the document's group, when it is empty).
+    // Text after the last \par is a paragraph of its own, formatted as the text
+    // in it was; nothing after it means the \par closed the last paragraph.
     void end_last_paragraph() {
+        if (current_.pieces.empty() && !paragraphs_.empty()) return;  // after the closing \par
         push_paragraph(current_.pieces.empty() ? top() : last_text_group_);
     }
 

@@ -38,12 +38,12 @@ public:
 
     std::string run() {
         collect_tables();
+        // Every paragraph ends with \par, the last one too, as word processors
+        // write it.
         std::string body;
-        bool first = true;
         for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
-            if (!first) body += "\\par\n";
-            first = false;
             write_block(block, body);
+            body += "\\par\n";
         }
         std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
         for (std::size_t i = 0; i < fonts_.size(); ++i) {
