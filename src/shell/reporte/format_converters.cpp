@@ -156,6 +156,7 @@ Status export_with_qt(const TextConverter& c, const QTextDocument& document, con
         const QString part = path + ".part";
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setOutputFileName(part);
         printer.setDocName(title);
         std::error_code error;
@@ -174,8 +175,11 @@ Status export_with_qt(const TextConverter& c, const QTextDocument& document, con
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly)) return fail(kExportFailed);
     if (c.kind == ConverterKind::OpenDocument) {
-        QTextDocumentWriter writer(&out, "odf");
-        if (!writer.write(&document)) return fail(kExportFailed);
+        // The ODF writer closes its device, which a QSaveFile must not be.
+        QByteArray odt;
+        QBuffer buffer(&odt);
+        QTextDocumentWriter writer(&buffer, "odf");
+        if (!writer.write(&document) || out.write(odt) != odt.size()) return fail(kExportFailed);
     } else {
         const QByteArray html = with_inline_pictures(document)->toHtml().toUtf8();
         if (out.write(html) != html.size()) return fail(kExportFailed);

@@ -56,7 +56,7 @@ QString TRichPrinter::expand(const QString& pattern, const QString& title, int p
 bool print_document(const QTextDocument& document, QPrinter& printer, const TRichPrinter& settings,
                     const QString& title) {
     printer.setFullPage(true);
-    const QSizeF paper = printer.pageLayout().fullRectPoints().size() / 72.0 * kLayoutDpi;
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size() / 72.0 * kLayoutDpi;
     const PrintMargins& m = settings.margins;
     const QRectF body(mm_to_layout(m.left), mm_to_layout(m.top),
                       paper.width() - mm_to_layout(m.left + m.right),
@@ -71,11 +71,16 @@ bool print_document(const QTextDocument& document, QPrinter& printer, const TRic
     if (!painter.isActive()) return false;
     const double scale = printer.resolution() / kLayoutDpi;
     painter.scale(scale, scale);
+    // Header and footer are drawn in the printer's own pixels with a size in
+    // points, so that the printer's font metrics place the right-aligned text.
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::Courier);
-    courier.setPixelSize(settings.header_pixel_size);
+    courier.setPointSizeF(settings.header_pixel_size * 72.0 / kLayoutDpi);
     const double gap = mm_to_layout(kHeaderGapMm);
     const double line = settings.header_pixel_size * 1.5;
+    const auto device = [scale](const QRectF& r) {
+        return QRectF(r.topLeft() * scale, r.size() * scale);
+    };
 
     for (int page = 1; page <= pages; ++page) {
         if (page > 1) printer.newPage();
@@ -89,14 +94,17 @@ bool print_document(const QTextDocument& document, QPrinter& printer, const TRic
         copy->documentLayout()->draw(&painter, context);
         painter.restore();
 
+        painter.save();
+        painter.resetTransform();
         painter.setFont(courier);
         painter.setPen(Qt::black);
         const QRectF header(body.left(), body.top() - gap - line, body.width(), line);
         const QRectF footer(body.left(), body.bottom() + gap, body.width(), line);
-        painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter,
+        painter.drawText(device(header), Qt::AlignRight | Qt::AlignVCenter,
                          TRichPrinter::expand(settings.header, title, page));
-        painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+        painter.drawText(device(footer), Qt::AlignRight | Qt::AlignVCenter,
                          TRichPrinter::expand(settings.footer, title, page));
+        painter.restore();
     }
     return painter.end();
 }

@@ -37,13 +37,14 @@ constexpr int kMaxPoints = 1638;
 // fails.
 class UpdatingScope {
 public:
-    explicit UpdatingScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~UpdatingScope() { flag_ = false; }
+    explicit UpdatingScope(bool& flag) : flag_(flag), outer_(flag) { flag_ = true; }
+    ~UpdatingScope() { flag_ = outer_; }
     UpdatingScope(const UpdatingScope&) = delete;
     UpdatingScope& operator=(const UpdatingScope&) = delete;
 
 private:
     bool& flag_;
+    bool outer_;
 };
 
 // Hourglass for the duration of a file operation, restored in every case.
@@ -581,6 +582,7 @@ void TReporte::saveDocument() {
 void TReporte::printDocument() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(kDocumentTitle));
+    printer.setPageSize(QPageSize(QPageSize::A4));
     const PrintMargins& m = RichPrinter1.margins;
     printer.setPageMargins(QMarginsF(m.left, m.top, m.right, m.bottom), QPageLayout::Millimeter);
     if (!dialogs_->printSetup(this, printer)) return;
