@@ -12,6 +12,7 @@ test_packages=(
     libgtest-dev libbenchmark-dev
     python3 python3-dbfread python3-dbf
     xvfb xauth
+    libreoffice-writer-nogui poppler-utils
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=("${test_packages[@]}")

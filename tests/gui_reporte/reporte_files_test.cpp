@@ -27,10 +27,10 @@ namespace {
 
 // Dialogs that answer from a script and record what they were shown.
 class ScriptedDialogs : public ReporteDialogs {
-public:
+  public:
     std::deque<std::optional<OpenChoice>> opens;
     std::deque<std::optional<SaveChoice>> saves;
-    QString print_to_pdf;  // empty: the print dialog is cancelled
+    QString print_to_pdf;                      // empty: the print dialog is cancelled
     std::optional<PrintMargins> page_margins;  // empty: page setup cancelled
     QStringList filters;
     QStringList messages;
@@ -49,21 +49,25 @@ public:
         return c;
     }
     bool printSetup(QWidget*, QPrinter& printer) override {
-        if (print_to_pdf.isEmpty()) return false;
+        if (print_to_pdf.isEmpty())
+            return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(print_to_pdf);
         return true;
     }
     bool pageSetup(QWidget*, PrintMargins& margins) override {
         margins_shown = margins;
-        if (!page_margins) return false;
+        if (!page_margins)
+            return false;
         margins = *page_margins;
         return true;
     }
     void message(QWidget*, const QString& text) override { messages << text; }
 };
 
-SofficeSettings no_libreoffice() { return {}; }
+SofficeSettings no_libreoffice() {
+    return {};
+}
 
 SofficeSettings libreoffice(const QTemporaryDir& dir) {
     SofficeSettings s;
@@ -93,13 +97,15 @@ void write_sample_report(TReporte& w, int extra_lines = 0) {
     w.appendParagraph("Dimensionamento Perfil I Laminado", 12, {true, false, true});
     w.appendParagraph("fy = 25,00 kN/cm² e λ = 87,5", 11, {});
     w.appendParagraph("Ok! Perfil suporta ao esforço solicitado!", 11, {}, QColor(0, 128, 0));
-    for (int i = 0; i < extra_lines; ++i) w.appendParagraph(QString("Linha %1").arg(i + 1), 11, {});
+    for (int i = 0; i < extra_lines; ++i)
+        w.appendParagraph(QString("Linha %1").arg(i + 1), 11, {});
 }
 
 QString pdf_text(const QString& pdf, const QStringList& extra = {}) {
     QProcess p;
     p.start("pdftotext", extra + QStringList{"-enc", "UTF-8", pdf, "-"});
-    if (!p.waitForFinished(60000)) return {};
+    if (!p.waitForFinished(60000))
+        return {};
     // The PDF holds the typeset "fi" ligature; read it back as two letters.
     return QString::fromUtf8(p.readAllStandardOutput()).replace(QChar(0xFB01), "fi");
 }
@@ -107,8 +113,8 @@ QString pdf_text(const QString& pdf, const QStringList& extra = {}) {
 // The left edge, in points, of the first word on page 1 that equals text.
 double word_left(const QString& pdf, const QString& text) {
     const QString html = pdf_text(pdf, {"-bbox", "-f", "1", "-l", "1"});
-    const QRegularExpression re("<word xMin=\"([0-9.]+)\"[^>]*>" + QRegularExpression::escape(text) +
-                                "</word>");
+    const QRegularExpression re("<word xMin=\"([0-9.]+)\"[^>]*>" +
+                                QRegularExpression::escape(text) + "</word>");
     const auto m = re.match(html);
     return m.hasMatch() ? m.captured(1).toDouble() : -1;
 }
@@ -127,7 +133,7 @@ constexpr double kPointsPerMm = 72.0 / 25.4;
 
 class ReporteFilesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void filterAndNamesWithoutConverters();
     void filterAndNamesWithLibreOffice();
     void dialogFilterForm();
@@ -168,8 +174,7 @@ void ReporteFilesTest::filterAndNamesWithoutConverters() {
     f.window.OpenButton->click();
     f.dialogs->saves.push_back(std::nullopt);
     f.window.SaveButton->click();
-    QCOMPARE(f.dialogs->filters,
-             QStringList({format_filter(import), format_filter(exports)}));
+    QCOMPARE(f.dialogs->filters, QStringList({format_filter(import), format_filter(exports)}));
 }
 
 void ReporteFilesTest::filterAndNamesWithLibreOffice() {
@@ -243,17 +248,17 @@ void ReporteFilesTest::failedOpenLeavesTheDocumentUnchanged_data() {
     QTest::newRow("not RTF") << "x.rtf" << QByteArray("plain text, not RTF") << 1 << false
                              << "Not the correct file format";
     QTest::newRow("missing RTF") << "" << QByteArray() << 1 << false << "Cannot open file";
-    QTest::newRow("HTML that is binary junk") << "x.html" << junk << 2 << false
-                                              << "Not the correct file format";
-    QTest::newRow("docx that is not a zip") << "x.docx" << junk << 3 << true
-                                            << "Not the correct file format";
-    QTest::newRow("doc that is text") << "x.doc" << QByteArray("texto") << 4 << true
-                                      << "Not the correct file format";
+    QTest::newRow("HTML that is binary junk")
+        << "x.html" << junk << 2 << false << "Not the correct file format";
+    QTest::newRow("docx that is not a zip")
+        << "x.docx" << junk << 3 << true << "Not the correct file format";
+    QTest::newRow("doc that is text")
+        << "x.doc" << QByteArray("texto") << 4 << true << "Not the correct file format";
     // A zip that is not a document: LibreOffice is run and fails.
     QTest::newRow("odt that is an empty zip")
         << "x.odt"
-        << QByteArray("PK\x03\x04mimetypeapplication/vnd.oasis.opendocument.text" + junk, 80)
-        << 5 << true << "Not the correct file format";
+        << QByteArray("PK\x03\x04mimetypeapplication/vnd.oasis.opendocument.text" + junk, 80) << 5
+        << true << "Not the correct file format";
 }
 
 void ReporteFilesTest::failedOpenLeavesTheDocumentUnchanged() {
@@ -293,8 +298,9 @@ void ReporteFilesTest::importHtml() {
     const QString file = f.path("pagina.html");
     QFile out(file);
     QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write("<html><head><meta charset=\"utf-8\"></head><body><p><b>Aço</b> e λ</p>"
-              "<p style=\"color:#ff0000\">vermelho</p></body></html>");
+    out.write(
+        "<html><head><meta charset=\"utf-8\"></head><body><p><b>Aço</b> e λ</p>"
+        "<p style=\"color:#ff0000\">vermelho</p></body></html>");
     out.close();
     f.dialogs->opens.push_back(ReporteDialogs::OpenChoice{file, 2, false});
     f.window.OpenButton->click();
@@ -367,7 +373,7 @@ void ReporteFilesTest::cancelledDialogsDoNothing() {
     f.window.OpenButton->click();
     f.dialogs->saves.push_back(std::nullopt);
     f.window.SaveButton->click();
-    f.window.PrintButton->click();  // print dialog cancelled
+    f.window.PrintButton->click();   // print dialog cancelled
     f.window.SpeedButton8->click();  // page setup cancelled
     QCOMPARE(f.window.statusText(), QString());
     QCOMPARE(f.window.RichPrinter1.margins.left, 25.0);
@@ -376,7 +382,8 @@ void ReporteFilesTest::cancelledDialogsDoNothing() {
 }
 
 void ReporteFilesTest::pdfExportHasHeaderFooterAndMargins() {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext is not installed");
     Fixture f(no_libreoffice());
     write_sample_report(f.window, 80);  // long enough for two pages
     const QString pdf = f.path("relatorio.pdf");
@@ -407,7 +414,8 @@ void ReporteFilesTest::pdfExportHasHeaderFooterAndMargins() {
 }
 
 void ReporteFilesTest::printGoesThroughThePrintDialogWithTheChosenMargins() {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext is not installed");
     Fixture f(no_libreoffice());
     write_sample_report(f.window);
     f.dialogs->page_margins = PrintMargins{30, 25, 40, 15};

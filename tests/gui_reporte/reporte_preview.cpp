@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     window.appendParagraph("Não Ok! Perfil não suporta ao esforço solicitado!", 11, {},
                            QColor(255, 0, 0));
     window.show();
-    if (argc > 1) QTimer::singleShot(QString(argv[1]).toInt(), &app, &QApplication::quit);
+    if (argc > 1)
+        QTimer::singleShot(QString(argv[1]).toInt(), &app, &QApplication::quit);
     return app.exec();
 }

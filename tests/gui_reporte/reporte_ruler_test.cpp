@@ -13,7 +13,7 @@ using quintaro::reporte::TReporte;
 
 class ReporteRulerTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void markerPositionsFromIndents_data();
     void markerPositionsFromIndents();
     void dragArithmetic_data();
@@ -41,8 +41,8 @@ void ReporteRulerTest::markerPositionsFromIndents_data() {
     // 10*4/3 = 13.33 -> 15; 15*4/3 = 20 -> 22; 400 - trunc(7*4/3 = 9.33) - 6 = 385
     QTest::newRow("truncated") << 10 << 5 << 1 << 400 << 15 << 22 << 385;
     // -1*4/3 = -1.33 truncates toward zero to -1 -> 1 (floor would give 0)
-    QTest::newRow("negative first indent truncates toward zero") << -1 << 1 << 0 << 588 << 1 << 2
-                                                                  << 574;
+    QTest::newRow("negative first indent truncates toward zero")
+        << -1 << 1 << 0 << 588 << 1 << 2 << 574;
 }
 
 void ReporteRulerTest::markerPositionsFromIndents() {
@@ -89,11 +89,16 @@ void ReporteRulerTest::dragArithmetic() {
     QFETCH(int, b);
     QFETCH(int, c);
     int got = 0;
-    if (step == "offset") got = ruler::drag_offset(a);
-    if (step == "move") got = ruler::dragged_left(a, b, c);
-    if (step == "first") got = ruler::first_indent_after_drag(a, b);
-    if (step == "left") got = ruler::left_indent_after_drag(a, b, c);
-    if (step == "right") got = ruler::right_indent_after_drag(a, b, c);
+    if (step == "offset")
+        got = ruler::drag_offset(a);
+    if (step == "move")
+        got = ruler::dragged_left(a, b, c);
+    if (step == "first")
+        got = ruler::first_indent_after_drag(a, b);
+    if (step == "left")
+        got = ruler::left_indent_after_drag(a, b, c);
+    if (step == "right")
+        got = ruler::right_indent_after_drag(a, b, c);
     QTEST(got, "expected");
 }
 

@@ -53,7 +53,8 @@ int picture_count(const QTextDocument& doc) {
     int n = 0;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isImageFormat()) n += it.fragment().length();
+            if (it.fragment().charFormat().isImageFormat())
+                n += it.fragment().length();
         }
     }
     return n;
@@ -63,7 +64,7 @@ int picture_count(const QTextDocument& doc) {
 
 class ReporteWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void windowIsTheReportWindow();
     void toolbarControls_data();
     void toolbarControls();
@@ -111,21 +112,36 @@ void ReporteWindowTest::toolbarControls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<int>("left");
-    QTest::newRow("open") << "OpenButton" << "Open|" << 8;
-    QTest::newRow("save") << "SaveButton" << "Save|" << 33;
-    QTest::newRow("print") << "PrintButton" << "Print|" << 66;
-    QTest::newRow("page") << "SpeedButton8" << "page Dialog" << 91;
-    QTest::newRow("undo") << "UndoButton" << "Undo|" << 118;
-    QTest::newRow("copy") << "CopyButton" << "Copy|" << 146;
-    QTest::newRow("paste") << "PasteButton" << "Paste|" << 172;
-    QTest::newRow("face") << "FontName" << "" << 203;
-    QTest::newRow("size") << "SpinEdit1" << "" << 335;
-    QTest::newRow("bold") << "BoldButton" << "Bold" << 386;
-    QTest::newRow("italic") << "ItalicButton" << "Italic" << 412;
-    QTest::newRow("underline") << "UnderlineButton" << "Underline" << 438;
-    QTest::newRow("left") << "LeftAlign" << "Align Left" << 470;
-    QTest::newRow("centre") << "CenterAlign" << "Center" << 496;
-    QTest::newRow("right") << "RightAlign" << "Align Right" << 522;
+    QTest::newRow("open") << "OpenButton"
+                          << "Open|" << 8;
+    QTest::newRow("save") << "SaveButton"
+                          << "Save|" << 33;
+    QTest::newRow("print") << "PrintButton"
+                           << "Print|" << 66;
+    QTest::newRow("page") << "SpeedButton8"
+                          << "page Dialog" << 91;
+    QTest::newRow("undo") << "UndoButton"
+                          << "Undo|" << 118;
+    QTest::newRow("copy") << "CopyButton"
+                          << "Copy|" << 146;
+    QTest::newRow("paste") << "PasteButton"
+                           << "Paste|" << 172;
+    QTest::newRow("face") << "FontName"
+                          << "" << 203;
+    QTest::newRow("size") << "SpinEdit1"
+                          << "" << 335;
+    QTest::newRow("bold") << "BoldButton"
+                          << "Bold" << 386;
+    QTest::newRow("italic") << "ItalicButton"
+                            << "Italic" << 412;
+    QTest::newRow("underline") << "UnderlineButton"
+                               << "Underline" << 438;
+    QTest::newRow("left") << "LeftAlign"
+                          << "Align Left" << 470;
+    QTest::newRow("centre") << "CenterAlign"
+                            << "Center" << 496;
+    QTest::newRow("right") << "RightAlign"
+                           << "Align Right" << 522;
 }
 
 void ReporteWindowTest::toolbarControls() {
@@ -140,7 +156,8 @@ void ReporteWindowTest::toolbarControls() {
         QCOMPARE(control->property("Hint").toString(), hint);
         QCOMPARE(control->toolTip(), hint.section('|', 0, 0));
     }
-    if (name == "FontName") QCOMPARE(control->width(), 131);
+    if (name == "FontName")
+        QCOMPARE(control->width(), 131);
 }
 
 void ReporteWindowTest::alignmentButtonsAreOneRadioGroupWithTags() {
@@ -166,11 +183,13 @@ void ReporteWindowTest::menuCaptions() {
     QCOMPARE(menus[0]->text(), QString("&Arquivos"));
     QCOMPARE(menus[1]->text(), QString("Editar"));
     QStringList files;
-    for (QAction* a : menus[0]->menu()->actions()) files << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : menus[0]->menu()->actions())
+        files << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(files, QStringList({"Abrir", "Salvar como...", "-", "Configura página", "Imprime", "-",
                                  "Sair"}));
     QStringList edit;
-    for (QAction* a : menus[1]->menu()->actions()) edit << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : menus[1]->menu()->actions())
+        edit << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(edit, QStringList({"Copiar", "Colar", "-", "Fonte"}));
     // "Fonte" does nothing.
     w.appendParagraph("texto", 11, {});
@@ -192,13 +211,15 @@ void ReporteWindowTest::defaultFontAndFontList() {
     QCOMPARE(w.SpinEdit1->value(), 9);
 
     QStringList items;
-    for (int i = 0; i < w.FontName->count(); ++i) items << w.FontName->itemText(i);
+    for (int i = 0; i < w.FontName->count(); ++i)
+        items << w.FontName->itemText(i);
     QVERIFY(!items.isEmpty());
     QStringList sorted = items;
     sorted.sort(Qt::CaseInsensitive);
     QCOMPARE(items, sorted);
     QVERIFY(items.contains(f.family()));
-    for (const QString& family : QFontDatabase::families()) QVERIFY(items.contains(family.left(32)));
+    for (const QString& family : QFontDatabase::families())
+        QVERIFY(items.contains(family.left(32)));
 }
 
 void ReporteWindowTest::fontChangesApplyToTheSelectionOnly() {

@@ -16,11 +16,12 @@ namespace quintaro::rtf {
 namespace {
 
 class RtfAgainstLibreOffice : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testing::ensure_gui_application();
         soffice_ = QStandardPaths::findExecutable("soffice");
-        if (soffice_.isEmpty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+        if (soffice_.isEmpty())
+            GTEST_SKIP() << "LibreOffice (soffice) is not installed";
         ASSERT_TRUE(dir_.isValid());
     }
 
@@ -28,9 +29,9 @@ protected:
     QString convert(const QString& input, const QString& target, const QString& extension,
                     const QStringList& extra = {}) {
         QProcess p;
-        QStringList args{"-env:UserInstallation=" +
-                             QUrl::fromLocalFile(dir_.filePath("profile")).toString(),
-                         "--headless", "--norestore"};
+        QStringList args{
+            "-env:UserInstallation=" + QUrl::fromLocalFile(dir_.filePath("profile")).toString(),
+            "--headless", "--norestore"};
         args << extra << "--convert-to" << target << "--outdir" << dir_.filePath("out") << input;
         p.start(soffice_, args);
         if (!p.waitForFinished(180000)) {
@@ -72,20 +73,23 @@ void build_report_like(QTextDocument& doc) {
     QTextBlockFormat centre;
     centre.setAlignment(Qt::AlignHCenter);
     c.insertBlock(centre);
-    c.insertText("Ok! Perfil suporta ao esforço solicitado!",
-                 testing::run_format("DejaVu Sans", 11, false, false, false, false,
-                                     QColor(0, 128, 0)));
+    c.insertText(
+        "Ok! Perfil suporta ao esforço solicitado!",
+        testing::run_format("DejaVu Sans", 11, false, false, false, false, QColor(0, 128, 0)));
     c.insertBlock();
     c.insertText("chaves {x} e barra \\ fim");
 }
 
 QStringList read_lines(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     QString text = QString::fromUtf8(f.readAll());
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
     text.replace("\r\n", "\n");
-    if (text.endsWith('\n')) text.chop(1);
+    if (text.endsWith('\n'))
+        text.chop(1);
     return text.split('\n');
 }
 
@@ -145,8 +149,7 @@ TEST_F(RtfAgainstLibreOffice, LoadsLibreOfficeRtfWithBoldColoursPictureAndFlatte
 <p style="color:#008000"><i>fim</i></p></body></html>)");
     html.close();
 
-    const QString rtf =
-        convert(html_path, "rtf", "rtf", {"--infilter=HTML (StarWriter)"});
+    const QString rtf = convert(html_path, "rtf", "rtf", {"--infilter=HTML (StarWriter)"});
     ASSERT_FALSE(rtf.isEmpty());
     QTextDocument doc;
     ASSERT_TRUE(load_rtf_file(rtf, doc).ok());

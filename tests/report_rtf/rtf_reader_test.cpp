@@ -10,17 +10,19 @@ namespace quintaro::rtf {
 namespace {
 
 class RtfReader : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::ensure_gui_application(); }
 
     // The paragraphs of the document read from text, "|"-separated.
     static std::string paragraphs_of(const std::string& text) {
         QTextDocument doc;
         const Status s = read_rtf(text, doc);
-        if (!s) return "FAILED: " + s.error();
+        if (!s)
+            return "FAILED: " + s.error();
         std::string out;
         for (const std::string& p : testing::plain_paragraphs(doc)) {
-            if (!out.empty()) out += "|";
+            if (!out.empty())
+                out += "|";
             out += p;
         }
         return out;
@@ -57,13 +59,13 @@ TEST_F(RtfReader, WordProcessorConstructs) {
          "texto"},
         {"field result kept, instruction skipped",
          R"({\rtf1{\field{\*\fldinst HYPERLINK "x"}{\fldrslt liga\'e7\'e3o}}})", "ligação"},
-        {"old-style field instruction skipped",
-         R"({\rtf1{\field{\fldinst PAGE}{\fldrslt 3}}})", "3"},
+        {"old-style field instruction skipped", R"({\rtf1{\field{\fldinst PAGE}{\fldrslt 3}}})",
+         "3"},
         {"font table names do not leak",
          R"({\rtf1{\fonttbl{\f0\fswiss Arial;}{\f1 Times;}}\f1 texto})", "texto"},
         {"colour table does not leak", R"({\rtf1{\colortbl;\red255\green0\blue0;}\cf1 x})", "x"},
-        {"binary data skipped",
-         "{\\rtf1{\\*\\blob\\bin4 " + std::string("\x01}{\\", 4) + "}y}", "y"},
+        {"binary data skipped", "{\\rtf1{\\*\\blob\\bin4 " + std::string("\x01}{\\", 4) + "}y}",
+         "y"},
         {"optional hyphen dropped", R"({\rtf1 vi\-ga})", "viga"},
         {"trailing par closes the last paragraph", R"({\rtf1 a\par b\par })", "a|b"},
         {"empty document", R"({\rtf1 })", ""},
@@ -108,7 +110,8 @@ TEST_F(RtfReader, MalformedInput) {
 
 TEST_F(RtfReader, AbsurdNumbersAreBoundedInTheDocument) {
     QTextDocument doc;
-    ASSERT_TRUE(read_rtf("{\\rtf1\\fs99999999\\li99999999\\fi-99999999 x\\par\\pard\\fs0 y}", doc).ok());
+    ASSERT_TRUE(
+        read_rtf("{\\rtf1\\fs99999999\\li99999999\\fi-99999999 x\\par\\pard\\fs0 y}", doc).ok());
     const QTextBlock first = doc.firstBlock();
     EXPECT_EQ(first.begin().fragment().charFormat().fontPointSize(), 1638.0);
     // 22 inches of indent at most: 31680 twips = 2112 pixels.
@@ -175,7 +178,8 @@ TEST_F(RtfReader, PicturesPngAndJpegOnlyWithTheirShownSize) {
 }
 
 TEST_F(RtfReader, FontCharsetChoosesTheCodePage) {
-    if (!QStringDecoder("windows-1253").isValid()) GTEST_SKIP() << "no Greek code page in Qt";
+    if (!QStringDecoder("windows-1253").isValid())
+        GTEST_SKIP() << "no Greek code page in Qt";
     // In Windows-1253, 0xEB is λ; in the default Windows-1252 it is ë.
     EXPECT_EQ(paragraphs_of(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset161 Arial Greek;}})"
                             R"(\f0\'eb\f1\'eb})"),

@@ -12,7 +12,7 @@ using testing::describe;
 using testing::run_format;
 
 class RtfRoundTrip : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::ensure_gui_application(); }
 };
 
@@ -35,8 +35,10 @@ void build_sample(QTextDocument& doc) {
     indented.setLeftMargin(60);
     indented.setRightMargin(12);
     c.insertBlock(indented);
-    c.insertText("Ação: fy = 25,00 kN/cm² ", run_format("DejaVu Serif", 11, false, true, false, false));
-    c.insertText("λ β σ ", run_format("DejaVu Serif", 11, false, false, false, true, QColor(255, 0, 0)));
+    c.insertText("Ação: fy = 25,00 kN/cm² ",
+                 run_format("DejaVu Serif", 11, false, true, false, false));
+    c.insertText("λ β σ ",
+                 run_format("DejaVu Serif", 11, false, false, false, true, QColor(255, 0, 0)));
     c.insertText("Ok! Perfil suporta ao esforço solicitado!",
                  run_format("DejaVu Sans", 11, false, false, false, false, QColor(0, 128, 0)));
 
@@ -52,8 +54,8 @@ void build_sample(QTextDocument& doc) {
 
     c.insertBlock(QTextBlockFormat(), run_format("DejaVu Sans", 11, false, false, false, false));
     c.insertBlock(QTextBlockFormat());
-    c.insertText("chaves {x} \\ barra\tdepois do tab", run_format("DejaVu Sans Mono", 10.5, true,
-                                                                   true, true, true));
+    c.insertText("chaves {x} \\ barra\tdepois do tab",
+                 run_format("DejaVu Sans Mono", 10.5, true, true, true, true));
     c.insertText(QString::fromUtf8("linha\u2028nova 𝜆 ½ €"),
                  run_format("DejaVu Sans Mono", 10.5, false, false, false, false, QColor(1, 2, 3)));
 }
@@ -77,7 +79,8 @@ TEST_F(RtfRoundTrip, TextIsSevenBitWithCodePageAndUnicodeEscapes) {
     QTextDocument doc;
     QTextCursor(&doc).insertText(QString::fromUtf8("ç²λβσ€"));
     const std::string text = write_rtf(doc);
-    for (const char ch : text) ASSERT_LT(static_cast<unsigned char>(ch), 0x80);
+    for (const char ch : text)
+        ASSERT_LT(static_cast<unsigned char>(ch), 0x80);
     // ç is E7 and ² is B2 in Windows-1252, € is 80; λ U+03BB = 955, β 946, σ 963.
     EXPECT_NE(text.find("\\'e7\\'b2\\u955?\\u946?\\u963?\\'80"), std::string::npos) << text;
 }
@@ -87,7 +90,7 @@ TEST_F(RtfRoundTrip, PictureIsPngWithItsShownSizeInTwips) {
     doc.addResource(QTextDocument::ImageResource, QUrl("mem:p"), testing::test_picture());
     QTextImageFormat picture;
     picture.setName("mem:p");
-    picture.setWidth(80);  // 80 px at 96 dpi = 80 * 1440 / 96 = 1200 twips
+    picture.setWidth(80);   // 80 px at 96 dpi = 80 * 1440 / 96 = 1200 twips
     picture.setHeight(60);  // 900 twips
     QTextCursor(&doc).insertImage(picture);
     const std::string text = write_rtf(doc);

@@ -38,21 +38,20 @@ inline std::string describe_block(const QTextDocument& doc, const QTextBlock& bl
             const QTextImageFormat im = c.toImageFormat();
             const QImage image =
                 doc.resource(QTextDocument::ImageResource, QUrl(im.name())).value<QImage>();
-            out += QStringLiteral(" {picture %1x%2 shown %3x%4 centre pixel %5}")
-                       .arg(image.width())
-                       .arg(image.height())
-                       .arg(qRound(im.width()))
-                       .arg(qRound(im.height()))
-                       .arg(image.isNull() ? QStringLiteral("none")
-                                           : QColor(image.pixel(image.width() / 2,
-                                                                image.height() / 2))
-                                                 .name());
+            out +=
+                QStringLiteral(" {picture %1x%2 shown %3x%4 centre pixel %5}")
+                    .arg(image.width())
+                    .arg(image.height())
+                    .arg(qRound(im.width()))
+                    .arg(qRound(im.height()))
+                    .arg(image.isNull()
+                             ? QStringLiteral("none")
+                             : QColor(image.pixel(image.width() / 2, image.height() / 2)).name());
             continue;
         }
         const QFont font = c.font().resolve(doc.defaultFont());
-        const QColor colour = c.hasProperty(QTextFormat::ForegroundBrush)
-                                  ? c.foreground().color()
-                                  : QColor();
+        const QColor colour =
+            c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground().color() : QColor();
         out += QStringLiteral(" {%1 %2pt%3%4%5%6 %7 \"%8\"}")
                    .arg(font.family())
                    .arg(font.pointSizeF())
@@ -68,7 +67,8 @@ inline std::string describe_block(const QTextDocument& doc, const QTextBlock& bl
 
 inline std::vector<std::string> describe(const QTextDocument& doc) {
     std::vector<std::string> out;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) out.push_back(describe_block(doc, b));
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        out.push_back(describe_block(doc, b));
     return out;
 }
 
@@ -100,7 +100,8 @@ inline QTextCharFormat run_format(const QString& family, double points, bool bol
     f.setFontItalic(italic);
     f.setFontUnderline(underline);
     f.setFontStrikeOut(strike);
-    if (colour.isValid()) f.setForeground(colour);
+    if (colour.isValid())
+        f.setForeground(colour);
     return f;
 }
 
@@ -115,7 +116,8 @@ inline void ensure_gui_application() {
     static int argc = 1;
     static char name[] = "report_rtf_tests";
     static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) new QGuiApplication(argc, argv);
+    if (QCoreApplication::instance() == nullptr)
+        new QGuiApplication(argc, argv);
 }
 
 }  // namespace quintaro::rtf::testing

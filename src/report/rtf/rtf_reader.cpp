@@ -26,7 +26,7 @@ namespace {
 // Real documents nest a few dozen groups deep; anything far beyond that is not
 // a document we should try to make sense of.
 constexpr std::size_t kMaxDepth = 1000;
-constexpr int kMaxHalfPoints = 3276;  // 1638 points, the largest size word processors offer
+constexpr int kMaxHalfPoints = 3276;    // 1638 points, the largest size word processors offer
 constexpr int kMaxIndentTwips = 31680;  // 22 inches
 constexpr double kMaxPicturePixels = 10000;
 
@@ -41,6 +41,7 @@ struct CharState {
     bool underline = false;
     bool strike = false;
     int colour = 0;
+    bool operator==(const CharState&) const = default;
 };
 
 struct ParaState {
@@ -90,39 +91,56 @@ int clamp_int(std::int64_t v, int lo, int hi) {
     return static_cast<int>(std::clamp<std::int64_t>(v, lo, hi));
 }
 
-bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_letter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int hex_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 // Windows code page of a font's \fcharset.
 int code_page_of_charset(int charset) {
     switch (charset) {
-        case 161: return 1253;
-        case 162: return 1254;
-        case 177: return 1255;
-        case 178: return 1256;
-        case 186: return 1257;
-        case 204: return 1251;
-        case 238: return 1250;
-        default: return 1252;
+        case 161:
+            return 1253;
+        case 162:
+            return 1254;
+        case 177:
+            return 1255;
+        case 178:
+            return 1256;
+        case 186:
+            return 1257;
+        case 204:
+            return 1251;
+        case 238:
+            return 1250;
+        default:
+            return 1252;
     }
 }
 
 QString decode_byte(unsigned char byte, int code_page) {
-    if (byte < 0x80) return QString(QChar(byte));
+    if (byte < 0x80)
+        return QString(QChar(byte));
     if (code_page != 1252) {
         const QByteArray name = "windows-" + QByteArray::number(code_page);
         QStringDecoder decoder(name.constData());
         if (decoder.isValid()) {
             const char c = static_cast<char>(byte);
             QString s = decoder.decode(QByteArrayView(&c, 1));
-            if (!s.isEmpty()) return s;
+            if (!s.isEmpty())
+                return s;
         }
     }
     return QString::fromStdString(cp1252_to_utf8(std::string(1, static_cast<char>(byte))));
@@ -130,37 +148,45 @@ QString decode_byte(unsigned char byte, int code_page) {
 
 const std::unordered_set<std::string>& skipped_destinations() {
     static const std::unordered_set<std::string> words = {
-        "stylesheet", "info",       "header",    "headerl",     "headerr",   "headerf",
-        "footer",     "footerl",    "footerr",   "footerf",     "footnote",  "annotation",
-        "pntxta",     "pntxtb",     "objdata",   "nonshppict",  "xe",        "tc",
-        "txe",        "rxe",        "fldinst",   "filetbl",     "listtable", "listoverridetable",
-        "revtbl",     "rsidtbl",    "generator", "template",    "pgdsctbl",  "themedata",
-        "datastore",  "latentstyles", "docvar",  "falt",        "panose",    "bkmkstart",
-        "bkmkend",    "userprops",  "xmlnstbl",  "colorschememapping", "fchars", "lchars",
-        "pgptbl",     "mmathPr",    "atnid",     "atnauthor",   "ftnsep",    "ftnsepc",
-        "aftnsep",    "aftnsepc",   "wgrffmtfilter", "shpinst", "objclass"};
+        "stylesheet", "info",      "header",        "headerl",
+        "headerr",    "headerf",   "footer",        "footerl",
+        "footerr",    "footerf",   "footnote",      "annotation",
+        "pntxta",     "pntxtb",    "objdata",       "nonshppict",
+        "xe",         "tc",        "txe",           "rxe",
+        "fldinst",    "filetbl",   "listtable",     "listoverridetable",
+        "revtbl",     "rsidtbl",   "generator",     "template",
+        "pgdsctbl",   "themedata", "datastore",     "latentstyles",
+        "docvar",     "falt",      "panose",        "bkmkstart",
+        "bkmkend",    "userprops", "xmlnstbl",      "colorschememapping",
+        "fchars",     "lchars",    "pgptbl",        "mmathPr",
+        "atnid",      "atnauthor", "ftnsep",        "ftnsepc",
+        "aftnsep",    "aftnsepc",  "wgrffmtfilter", "shpinst",
+        "objclass"};
     return words;
 }
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view text) : text_(text) {}
 
     Status run() {
         std::size_t i = 0;
-        while (i < text_.size() && (text_[i] == ' ' || text_[i] == '\r' || text_[i] == '\n' ||
-                                    text_[i] == '\t')) {
+        while (i < text_.size() &&
+               (text_[i] == ' ' || text_[i] == '\r' || text_[i] == '\n' || text_[i] == '\t')) {
             ++i;
         }
-        if (text_.substr(i, 5) != "{\\rtf") return Status::failure(kNotRtf);
+        if (text_.substr(i, 5) != "{\\rtf")
+            return Status::failure(kNotRtf);
         pos_ = i;
         while (pos_ < text_.size()) {
             const char c = text_[pos_++];
             if (c == '{') {
-                if (!open_group()) return Status::failure(kNotRtf);
+                if (!open_group())
+                    return Status::failure(kNotRtf);
             } else if (c == '}') {
                 close_group();
-                if (stack_.empty()) break;  // the document's own group has ended
+                if (stack_.empty())
+                    break;  // the document's own group has ended
             } else if (c == '\\') {
                 control();
             } else if (c == '\r' || c == '\n') {
@@ -170,7 +196,8 @@ public:
             }
         }
         // A truncated file still gives the text it holds.
-        while (!stack_.empty()) close_group();
+        while (!stack_.empty())
+            close_group();
         return success();
     }
 
@@ -204,11 +231,12 @@ public:
         }
     }
 
-private:
+  private:
     Group& top() { return stack_.back(); }
 
     bool open_group() {
-        if (stack_.size() >= kMaxDepth) return false;
+        if (stack_.size() >= kMaxDepth)
+            return false;
         Group g = stack_.empty() ? Group{} : stack_.back();
         g.starred = false;
         g.first_word = true;
@@ -218,7 +246,8 @@ private:
     }
 
     void close_group() {
-        if (stack_.empty()) return;
+        if (stack_.empty())
+            return;
         const Group closing = stack_.back();
         if (closing.destination == Destination::FontTable && !font_name_.isEmpty()) {
             commit_font();
@@ -226,14 +255,16 @@ private:
         if (closing.destination == Destination::Picture && picture_.depth == stack_.size()) {
             finish_picture();
         }
-        if (stack_.size() == 1) end_last_paragraph();
+        if (stack_.size() == 1)
+            end_last_paragraph();
         stack_.pop_back();
         skip_ = 0;
     }
 
     // A control word or symbol; pos_ is just after the backslash.
     void control() {
-        if (pos_ >= text_.size()) return;
+        if (pos_ >= text_.size())
+            return;
         const char c = text_[pos_];
         if (!is_letter(c)) {
             ++pos_;
@@ -242,7 +273,8 @@ private:
         }
         std::string word;
         while (pos_ < text_.size() && is_letter(text_[pos_])) {
-            if (word.size() < 32) word.push_back(text_[pos_]);
+            if (word.size() < 32)
+                word.push_back(text_[pos_]);
             ++pos_;
         }
         std::optional<std::int64_t> param;
@@ -255,26 +287,37 @@ private:
         if (pos_ < text_.size() && is_digit(text_[pos_])) {
             std::int64_t v = 0;
             while (pos_ < text_.size() && is_digit(text_[pos_])) {
-                if (v < 100000000000LL) v = v * 10 + (text_[pos_] - '0');
+                if (v < 100000000000LL)
+                    v = v * 10 + (text_[pos_] - '0');
                 ++pos_;
             }
             param = negative ? -v : v;
         }
-        if (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;  // the delimiting space
-        if (stack_.empty()) return;
+        if (pos_ < text_.size() && text_[pos_] == ' ')
+            ++pos_;  // the delimiting space
+        if (stack_.empty())
+            return;
         word_(word, param);
         top().first_word = false;
     }
 
     void symbol(char c) {
-        if (stack_.empty()) return;
+        if (stack_.empty())
+            return;
         switch (c) {
             case '\\':
             case '{':
-            case '}': character(static_cast<unsigned char>(c)); break;
-            case '~': emit_text(QString(QChar(0x00A0))); break;
-            case '_': emit_text(QString(QChar(0x2011))); break;
-            case '-': break;  // optional hyphen
+            case '}':
+                character(static_cast<unsigned char>(c));
+                break;
+            case '~':
+                emit_text(QString(QChar(0x00A0)));
+                break;
+            case '_':
+                emit_text(QString(QChar(0x2011)));
+                break;
+            case '-':
+                break;  // optional hyphen
             case '*':
                 top().starred = true;
                 break;
@@ -286,13 +329,17 @@ private:
                 const int hi = hex_value(text_[pos_]);
                 const int lo = hex_value(text_[pos_ + 1]);
                 pos_ += 2;
-                if (hi < 0 || lo < 0) return;
+                if (hi < 0 || lo < 0)
+                    return;
                 byte_character(static_cast<unsigned char>(hi * 16 + lo));
                 break;
             }
             case '\r':
-            case '\n': end_paragraph(); break;
-            default: break;
+            case '\n':
+                end_paragraph();
+                break;
+            default:
+                break;
         }
     }
 
@@ -305,7 +352,8 @@ private:
             return;
         }
         if (g.destination == Destination::Skip) {
-            if (w == "bin") skip_binary(p);
+            if (w == "bin")
+                skip_binary(p);
             return;
         }
         if (g.destination == Destination::Picture) {
@@ -317,6 +365,7 @@ private:
         } else if (w == "colortbl") {
             g.destination = Destination::ColourTable;
             colours_.clear();
+            cached_format_.reset();
             pending_colour_ = {};
         } else if (w == "pict") {
             if (g.destination != Destination::Text) {
@@ -362,6 +411,7 @@ private:
             code_page_ = clamp_int(p, 0, 65535);
         } else if (w == "deff") {
             default_font_ = clamp_int(p, -1, 1 << 30);
+            cached_format_.reset();
         } else if (w == "plain") {
             c = CharState{};
         } else if (w == "pard") {
@@ -401,7 +451,8 @@ private:
 
     void font_word(const std::string& w, std::int64_t p) {
         if (w == "f") {
-            if (!font_name_.isEmpty()) commit_font();
+            if (!font_name_.isEmpty())
+                commit_font();
             current_font_ = clamp_int(p, 0, 1 << 30);
         } else if (w == "fcharset") {
             fonts_[current_font_].charset = clamp_int(p, 0, 255);
@@ -410,10 +461,14 @@ private:
 
     void colour_word(const std::string& w, std::int64_t p) {
         const int v = clamp_int(p, 0, 255);
-        if (!pending_colour_.isValid()) pending_colour_ = QColor(0, 0, 0);
-        if (w == "red") pending_colour_.setRed(v);
-        if (w == "green") pending_colour_.setGreen(v);
-        if (w == "blue") pending_colour_.setBlue(v);
+        if (!pending_colour_.isValid())
+            pending_colour_ = QColor(0, 0, 0);
+        if (w == "red")
+            pending_colour_.setRed(v);
+        if (w == "green")
+            pending_colour_.setGreen(v);
+        if (w == "blue")
+            pending_colour_.setBlue(v);
     }
 
     void picture_word(const std::string& w, std::optional<std::int64_t> param) {
@@ -445,7 +500,8 @@ private:
     }
 
     std::size_t binary_length(std::int64_t p) const {
-        if (p <= 0) return 0;
+        if (p <= 0)
+            return 0;
         return std::min<std::size_t>(static_cast<std::size_t>(p), text_.size() - pos_);
     }
 
@@ -471,12 +527,14 @@ private:
             case Destination::ColourTable:
                 if (c == ';') {
                     colours_.push_back(pending_colour_);
+                    cached_format_.reset();
                     pending_colour_ = {};
                 }
                 break;
             case Destination::Picture: {
                 const int v = hex_value(static_cast<char>(c));
-                if (v < 0) break;
+                if (v < 0)
+                    break;
                 if (picture_.high_nibble < 0) {
                     picture_.high_nibble = v;
                 } else {
@@ -485,13 +543,15 @@ private:
                 }
                 break;
             }
-            case Destination::Skip: break;
+            case Destination::Skip:
+                break;
         }
     }
 
     // One byte of text in the code page of the current font.
     void byte_character(unsigned char c) {
-        if (stack_.empty()) return;
+        if (stack_.empty())
+            return;
         if (skip_ > 0) {
             --skip_;
             return;
@@ -501,7 +561,8 @@ private:
             font_name_ += decode_byte(c, code_page_);
             return;
         }
-        if (g.destination != Destination::Text) return;
+        if (g.destination != Destination::Text)
+            return;
         int page = code_page_;
         const int font = g.chr.font < 0 ? default_font_ : g.chr.font;
         if (auto it = fonts_.find(font); it != fonts_.end() && it->second.charset != 0) {
@@ -513,8 +574,11 @@ private:
     void commit_font() {
         QString name = font_name_.trimmed();
         font_name_.clear();
-        if (name.endsWith(';')) name.chop(1);
-        if (!name.isEmpty()) fonts_[current_font_].name = name;
+        if (name.endsWith(';'))
+            name.chop(1);
+        if (!name.isEmpty())
+            fonts_[current_font_].name = name;
+        cached_format_.reset();
     }
 
     QTextCharFormat char_format(const CharState& c) const {
@@ -536,9 +600,15 @@ private:
     }
 
     void emit_text(const QString& s) {
-        if (stack_.empty() || top().destination != Destination::Text) return;
+        if (stack_.empty() || top().destination != Destination::Text)
+            return;
         last_text_group_ = top();
-        const QTextCharFormat f = char_format(top().chr);
+        // Runs of text share one state: build its format once.
+        if (!cached_format_ || !(cached_state_ == top().chr)) {
+            cached_state_ = top().chr;
+            cached_format_ = char_format(cached_state_);
+        }
+        const QTextCharFormat& f = *cached_format_;
         if (!current_.pieces.empty()) {
             Piece& last = current_.pieces.back();
             if (last.image.isNull() && last.format == f) {
@@ -552,16 +622,19 @@ private:
     void finish_picture() {
         Picture pic = std::move(picture_);
         picture_ = Picture{};
-        if (pic.kind != PictureKind::Png && pic.kind != PictureKind::Jpeg) return;
+        if (pic.kind != PictureKind::Png && pic.kind != PictureKind::Jpeg)
+            return;
         QImage image;
-        if (!image.loadFromData(pic.data, pic.kind == PictureKind::Png ? "PNG" : "JPEG")) return;
+        if (!image.loadFromData(pic.data, pic.kind == PictureKind::Png ? "PNG" : "JPEG"))
+            return;
         double w = pic.goal_w > 0 ? pic.goal_w / kTwipsPerPixel : image.width();
         double h = pic.goal_h > 0 ? pic.goal_h / kTwipsPerPixel : image.height();
         w = std::clamp(w * pic.scale_x / 100.0, 1.0, kMaxPicturePixels);
         h = std::clamp(h * pic.scale_y / 100.0, 1.0, kMaxPicturePixels);
         // The picture belongs to the text around it, not to the \pict group.
         std::size_t outer = stack_.size() >= 2 ? stack_.size() - 2 : 0;
-        while (outer > 0 && stack_[outer].destination == Destination::Skip) --outer;
+        while (outer > 0 && stack_[outer].destination == Destination::Skip)
+            --outer;
         current_.pieces.push_back(Piece{{}, char_format(stack_[outer].chr), image, QSizeF(w, h)});
     }
 
@@ -575,14 +648,16 @@ private:
     }
 
     void end_paragraph() {
-        if (top().destination != Destination::Text) return;
+        if (top().destination != Destination::Text)
+            return;
         push_paragraph(top());
     }
 
     // Text after the last \par is a paragraph of its own, formatted as the text
     // in it was; nothing after it means the \par closed the last paragraph.
     void end_last_paragraph() {
-        if (current_.pieces.empty() && !paragraphs_.empty()) return;  // after the closing \par
+        if (current_.pieces.empty() && !paragraphs_.empty())
+            return;  // after the closing \par
         push_paragraph(current_.pieces.empty() ? top() : last_text_group_);
     }
 
@@ -594,7 +669,8 @@ private:
     }
 
     void end_paragraph_if_text() {
-        if (!stack_.empty() && !current_.pieces.empty()) end_paragraph();
+        if (!stack_.empty() && !current_.pieces.empty())
+            end_paragraph();
     }
 
     std::string_view text_;
@@ -612,6 +688,8 @@ private:
     Picture picture_;
     Paragraph current_;
     std::vector<Paragraph> paragraphs_;
+    CharState cached_state_;
+    std::optional<QTextCharFormat> cached_format_;
 };
 
 }  // namespace
@@ -619,7 +697,8 @@ private:
 Status read_rtf(std::string_view text, QTextDocument& document) {
     Reader reader(text);
     Status status = reader.run();
-    if (!status) return status;
+    if (!status)
+        return status;
     reader.build(document);
     return success();
 }

@@ -33,7 +33,7 @@ struct RunStyle {
 };
 
 class Writer {
-public:
+  public:
     explicit Writer(const QTextDocument& document) : document_(document) {}
 
     std::string run() {
@@ -60,25 +60,29 @@ public:
         return out;
     }
 
-private:
+  private:
     QFont resolved_font(const QTextCharFormat& format) const {
         return format.font().resolve(document_.defaultFont());
     }
 
     int font_index(const QString& family) {
         for (std::size_t i = 0; i < fonts_.size(); ++i) {
-            if (fonts_[i] == family) return static_cast<int>(i);
+            if (fonts_[i] == family)
+                return static_cast<int>(i);
         }
         fonts_.push_back(family);
         return static_cast<int>(fonts_.size() - 1);
     }
 
     int colour_index(const QTextCharFormat& format) {
-        if (!format.hasProperty(QTextFormat::ForegroundBrush)) return 0;
+        if (!format.hasProperty(QTextFormat::ForegroundBrush))
+            return 0;
         const QColor c = format.foreground().color();
-        if (!c.isValid() || format.foreground().style() == Qt::NoBrush) return 0;
+        if (!c.isValid() || format.foreground().style() == Qt::NoBrush)
+            return 0;
         for (std::size_t i = 0; i < colours_.size(); ++i) {
-            if (colours_[i].rgb() == c.rgb()) return static_cast<int>(i + 1);
+            if (colours_[i].rgb() == c.rgb())
+                return static_cast<int>(i + 1);
         }
         colours_.push_back(c);
         return static_cast<int>(colours_.size());
@@ -89,7 +93,8 @@ private:
         RunStyle s;
         s.font = font_index(font.family());
         double points = font.pointSizeF();
-        if (points <= 0) points = font.pixelSize() * 0.75;
+        if (points <= 0)
+            points = font.pixelSize() * 0.75;
         s.half_points = std::max(1, static_cast<int>(std::lround(points * 2)));
         s.bold = font.bold();
         s.italic = font.italic();
@@ -104,18 +109,24 @@ private:
         font_index(document_.defaultFont().family());
         for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
             style_of(block.charFormat());
-            for (auto it = block.begin(); !it.atEnd(); ++it) style_of(it.fragment().charFormat());
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                style_of(it.fragment().charFormat());
         }
     }
 
     static std::string style_words(const RunStyle& s) {
-        std::string out = "\\plain\\f" + std::to_string(s.font) + "\\fs" +
-                          std::to_string(s.half_points);
-        if (s.bold) out += "\\b";
-        if (s.italic) out += "\\i";
-        if (s.underline) out += "\\ul";
-        if (s.strike) out += "\\strike";
-        if (s.colour != 0) out += "\\cf" + std::to_string(s.colour);
+        std::string out =
+            "\\plain\\f" + std::to_string(s.font) + "\\fs" + std::to_string(s.half_points);
+        if (s.bold)
+            out += "\\b";
+        if (s.italic)
+            out += "\\i";
+        if (s.underline)
+            out += "\\ul";
+        if (s.strike)
+            out += "\\strike";
+        if (s.colour != 0)
+            out += "\\cf" + std::to_string(s.colour);
         return out + " ";
     }
 
@@ -135,9 +146,12 @@ private:
         } else {
             out += "\\ql";
         }
-        if (format.textIndent() != 0) out += "\\fi" + twips(format.textIndent());
-        if (format.leftMargin() != 0) out += "\\li" + twips(format.leftMargin());
-        if (format.rightMargin() != 0) out += "\\ri" + twips(format.rightMargin());
+        if (format.textIndent() != 0)
+            out += "\\fi" + twips(format.textIndent());
+        if (format.leftMargin() != 0)
+            out += "\\li" + twips(format.leftMargin());
+        if (format.rightMargin() != 0)
+            out += "\\ri" + twips(format.rightMargin());
         return out;
     }
 
@@ -163,15 +177,18 @@ private:
         const QVariant v = document_.resource(QTextDocument::ImageResource, QUrl(format.name()));
         if (v.canConvert<QImage>()) {
             QImage image = v.value<QImage>();
-            if (!image.isNull()) return image;
+            if (!image.isNull())
+                return image;
         }
-        if (v.canConvert<QPixmap>()) return v.value<QPixmap>().toImage();
+        if (v.canConvert<QPixmap>())
+            return v.value<QPixmap>().toImage();
         return {};
     }
 
     void write_images(const QTextImageFormat& format, int count, std::string& out) {
         const QImage image = image_of(format);
-        if (image.isNull()) return;
+        if (image.isNull())
+            return;
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
@@ -180,14 +197,15 @@ private:
         const double height = format.height() > 0 ? format.height() : image.height();
         for (int n = 0; n < count; ++n) {
             out += "{\\pict\\pngblip\\picw" + std::to_string(image.width()) + "\\pich" +
-                   std::to_string(image.height()) + "\\picwgoal" + twips(width) +
-                   "\\pichgoal" + twips(height) + "\n";
+                   std::to_string(image.height()) + "\\picwgoal" + twips(width) + "\\pichgoal" +
+                   twips(height) + "\n";
             static const char* kHex = "0123456789abcdef";
             for (int i = 0; i < png.size(); ++i) {
                 const auto b = static_cast<unsigned char>(png[i]);
                 out.push_back(kHex[b >> 4]);
                 out.push_back(kHex[b & 0xF]);
-                if (i % 64 == 63) out.push_back('\n');
+                if (i % 64 == 63)
+                    out.push_back('\n');
             }
             out += "}\n";
         }
@@ -239,6 +257,8 @@ private:
 
 }  // namespace
 
-std::string write_rtf(const QTextDocument& document) { return Writer(document).run(); }
+std::string write_rtf(const QTextDocument& document) {
+    return Writer(document).run();
+}
 
 }  // namespace quintaro::rtf

@@ -30,11 +30,14 @@ QString pattern_of(const QString& extensions) {
     return "*." + extensions.split(' ', Qt::SkipEmptyParts).join(";*.");
 }
 
-Status fail(const char* text) { return Status::failure(text); }
+Status fail(const char* text) {
+    return Status::failure(text);
+}
 
 QByteArray read_head(const QString& path, qint64 size) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     return f.read(size);
 }
 
@@ -42,25 +45,30 @@ QByteArray read_head(const QString& path, qint64 size) {
 bool looks_like(const TextConverter& c, const QString& path) {
     const QByteArray head = read_head(path, 4096);
     const QString ext = c.extensions;
-    if (ext.contains("docx")) return head.startsWith("PK\x03\x04");
+    if (ext.contains("docx"))
+        return head.startsWith("PK\x03\x04");
     if (ext.contains("odt")) {
         return head.startsWith("PK\x03\x04") &&
                head.contains("application/vnd.oasis.opendocument.text");
     }
-    if (ext.contains("doc")) return head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+    if (ext.contains("doc"))
+        return head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
     return !head.isEmpty();
 }
 
 // Runs LibreOffice once: converts input into out_dir under the target given.
 Status run_soffice(const SofficeSettings& s, const QString& input, const QString& target,
                    const QString& out_dir) {
-    if (s.program.isEmpty()) return fail("LibreOffice is not installed");
+    if (s.program.isEmpty())
+        return fail("LibreOffice is not installed");
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(s.program, {"-env:UserInstallation=" + QUrl::fromLocalFile(s.profile_dir).toString(),
-                              "--headless", "--norestore", "--nologo", "--convert-to", target,
-                              "--outdir", out_dir, input});
-    if (!process.waitForStarted(10000)) return fail("LibreOffice did not start");
+    process.start(
+        s.program,
+        {"-env:UserInstallation=" + QUrl::fromLocalFile(s.profile_dir).toString(), "--headless",
+         "--norestore", "--nologo", "--convert-to", target, "--outdir", out_dir, input});
+    if (!process.waitForStarted(10000))
+        return fail("LibreOffice did not start");
     if (!process.waitForFinished(s.timeout_ms)) {
         process.kill();
         process.waitForFinished(5000);
@@ -75,9 +83,11 @@ Status run_soffice(const SofficeSettings& s, const QString& input, const QString
 // Copies a finished file to its place in one step.
 Status place_file(const QString& from, const QString& to) {
     QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) return fail("no output");
+    if (!in.open(QIODevice::ReadOnly))
+        return fail("no output");
     const QByteArray bytes = in.readAll();
-    if (bytes.isEmpty()) return fail("empty output");
+    if (bytes.isEmpty())
+        return fail("empty output");
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         return Status::failure(out.errorString().toStdString());
@@ -87,12 +97,14 @@ Status place_file(const QString& from, const QString& to) {
 
 Status import_html(const QString& path, QTextDocument& document) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return fail(kImportFailed);
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(kImportFailed);
     const QByteArray bytes = f.readAll();
     const auto encoding = QStringConverter::encodingForHtml(bytes);
     QStringDecoder decode(encoding.value_or(QStringConverter::Utf8));
     const QString html = decode(bytes);
-    if (decode.hasError() || !Qt::mightBeRichText(html)) return fail(kImportFailed);
+    if (decode.hasError() || !Qt::mightBeRichText(html))
+        return fail(kImportFailed);
     document.clear();
     document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     document.setHtml(html);
@@ -100,7 +112,8 @@ Status import_html(const QString& path, QTextDocument& document) {
     for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat cf = it.fragment().charFormat();
-            if (!cf.isImageFormat()) continue;
+            if (!cf.isImageFormat())
+                continue;
             const QUrl name(cf.toImageFormat().name());
             document.addResource(QTextDocument::ImageResource, name,
                                  document.resource(QTextDocument::ImageResource, name));
@@ -111,12 +124,14 @@ Status import_html(const QString& path, QTextDocument& document) {
 
 Status import_soffice(const QString& path, QTextDocument& document, const SofficeSettings& s) {
     QTemporaryDir dir;
-    if (!dir.isValid()) return fail(kImportFailed);
+    if (!dir.isValid())
+        return fail(kImportFailed);
     if (!run_soffice(s, QFileInfo(path).absoluteFilePath(), "rtf", dir.path())) {
         return fail(kImportFailed);
     }
     const QString rtf = dir.filePath(QFileInfo(path).completeBaseName() + ".rtf");
-    if (!rtf::load_rtf_file(rtf, document)) return fail(kImportFailed);
+    if (!rtf::load_rtf_file(rtf, document))
+        return fail(kImportFailed);
     return success();
 }
 
@@ -127,12 +142,14 @@ std::unique_ptr<QTextDocument> with_inline_pictures(const QTextDocument& documen
     for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (!fragment.charFormat().isImageFormat()) continue;
+            if (!fragment.charFormat().isImageFormat())
+                continue;
             QTextImageFormat image = fragment.charFormat().toImageFormat();
             const QVariant data =
                 document.resource(QTextDocument::ImageResource, QUrl(image.name()));
             QImage picture = data.value<QImage>();
-            if (picture.isNull()) continue;
+            if (picture.isNull())
+                continue;
             QByteArray png;
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
@@ -173,16 +190,19 @@ Status export_with_qt(const TextConverter& c, const QTextDocument& document, con
         return success();
     }
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) return fail(kExportFailed);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(kExportFailed);
     if (c.kind == ConverterKind::OpenDocument) {
         // The ODF writer closes its device, which a QSaveFile must not be.
         QByteArray odt;
         QBuffer buffer(&odt);
         QTextDocumentWriter writer(&buffer, "odf");
-        if (!writer.write(&document) || out.write(odt) != odt.size()) return fail(kExportFailed);
+        if (!writer.write(&document) || out.write(odt) != odt.size())
+            return fail(kExportFailed);
     } else {
         const QByteArray html = with_inline_pictures(document)->toHtml().toUtf8();
-        if (out.write(html) != html.size()) return fail(kExportFailed);
+        if (out.write(html) != html.size())
+            return fail(kExportFailed);
     }
     return out.commit() ? success() : fail(kExportFailed);
 }
@@ -190,14 +210,17 @@ Status export_with_qt(const TextConverter& c, const QTextDocument& document, con
 Status export_soffice(const TextConverter& c, const QTextDocument& document, const QString& path,
                       const SofficeSettings& s) {
     QTemporaryDir dir;
-    if (!dir.isValid()) return fail(kExportFailed);
+    if (!dir.isValid())
+        return fail(kExportFailed);
     const QString base = QFileInfo(path).completeBaseName().isEmpty()
                              ? QStringLiteral("relatorio")
                              : QFileInfo(path).completeBaseName();
     const QString rtf = dir.filePath(base + ".rtf");
-    if (!rtf::save_rtf_file(document, rtf)) return fail(kExportFailed);
+    if (!rtf::save_rtf_file(document, rtf))
+        return fail(kExportFailed);
     QDir(dir.path()).mkdir("out");
-    if (!run_soffice(s, rtf, c.soffice_filter, dir.filePath("out"))) return fail(kExportFailed);
+    if (!run_soffice(s, rtf, c.soffice_filter, dir.filePath("out")))
+        return fail(kExportFailed);
     const QString produced =
         dir.filePath("out/" + base + "." + c.soffice_filter.section(':', 0, 0));
     return place_file(produced, path) ? success() : fail(kExportFailed);
@@ -238,15 +261,18 @@ std::vector<TextConverter> installed_converters(Direction direction,
 
 QString format_filter(const std::vector<TextConverter>& converters) {
     QString filter;
-    for (const TextConverter& c : converters) filter += c.name + "|" + pattern_of(c.extensions) + "|";
+    for (const TextConverter& c : converters)
+        filter += c.name + "|" + pattern_of(c.extensions) + "|";
     filter.prepend(QStringLiteral("Rich Text Format|*.rtf|"));
-    if (filter.endsWith('|')) filter.chop(1);
+    if (filter.endsWith('|'))
+        filter.chop(1);
     return filter;
 }
 
 QStringList format_names(const std::vector<TextConverter>& converters) {
     QStringList names;
-    for (const TextConverter& c : converters) names << c.name;
+    for (const TextConverter& c : converters)
+        names << c.name;
     names.prepend(QStringLiteral("Rich Text Format"));
     return names;
 }
@@ -260,20 +286,25 @@ QString dialog_filter(const QString& filter) {
     return entries.join(";;");
 }
 
-bool is_native_rtf(const QString& format_name) { return format_name.contains(kRichText); }
+bool is_native_rtf(const QString& format_name) {
+    return format_name.contains(kRichText);
+}
 
 const TextConverter* find_converter(const std::vector<TextConverter>& converters,
                                     const QString& name) {
     for (const TextConverter& c : converters) {
-        if (c.name == name) return &c;
+        if (c.name == name)
+            return &c;
     }
     return nullptr;
 }
 
-Status import_document(const TextConverter& converter, const QString& path,
-                       QTextDocument& document, const SofficeSettings& soffice) {
-    if (!looks_like(converter, path)) return fail(kImportFailed);
-    if (converter.kind == ConverterKind::Html) return import_html(path, document);
+Status import_document(const TextConverter& converter, const QString& path, QTextDocument& document,
+                       const SofficeSettings& soffice) {
+    if (!looks_like(converter, path))
+        return fail(kImportFailed);
+    if (converter.kind == ConverterKind::Html)
+        return import_html(path, document);
     if (converter.kind == ConverterKind::Soffice) {
         return import_soffice(path, document, soffice);
     }

@@ -64,8 +64,8 @@ inline constexpr const char* kExportFailed = "Coult not export document";
 
 // Reads a foreign file into the document; on failure the document is
 // unchanged.
-Status import_document(const TextConverter& converter, const QString& path,
-                       QTextDocument& document, const SofficeSettings& soffice);
+Status import_document(const TextConverter& converter, const QString& path, QTextDocument& document,
+                       const SofficeSettings& soffice);
 
 // Writes the document in a foreign format. The file appears whole or not at
 // all.

@@ -22,7 +22,9 @@ constexpr double kMillimetresPerInch = 25.4;
 // Gap between the text and the header above it or the footer below it.
 constexpr double kHeaderGapMm = 5.0;
 
-double mm_to_layout(double mm) { return mm / kMillimetresPerInch * kLayoutDpi; }
+double mm_to_layout(double mm) {
+    return mm / kMillimetresPerInch * kLayoutDpi;
+}
 
 // A copy for the printer: the same text and pictures without the editor's
 // gutter.
@@ -31,7 +33,8 @@ std::unique_ptr<QTextDocument> printable_copy(const QTextDocument& document) {
     for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
-            if (!f.isImageFormat()) continue;
+            if (!f.isImageFormat())
+                continue;
             const QUrl name(f.toImageFormat().name());
             copy->addResource(QTextDocument::ImageResource, name,
                               document.resource(QTextDocument::ImageResource, name));
@@ -56,19 +59,22 @@ QString TRichPrinter::expand(const QString& pattern, const QString& title, int p
 bool print_document(const QTextDocument& document, QPrinter& printer, const TRichPrinter& settings,
                     const QString& title) {
     printer.setFullPage(true);
-    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size() / 72.0 * kLayoutDpi;
+    const QSizeF paper =
+        printer.pageLayout().fullRect(QPageLayout::Point).size() / 72.0 * kLayoutDpi;
     const PrintMargins& m = settings.margins;
     const QRectF body(mm_to_layout(m.left), mm_to_layout(m.top),
                       paper.width() - mm_to_layout(m.left + m.right),
                       paper.height() - mm_to_layout(m.top + m.bottom));
-    if (body.width() < 10 || body.height() < 10) return false;
+    if (body.width() < 10 || body.height() < 10)
+        return false;
 
     const std::unique_ptr<QTextDocument> copy = printable_copy(document);
     copy->setPageSize(body.size());
     const int pages = std::max(1, copy->pageCount());
 
     QPainter painter(&printer);
-    if (!painter.isActive()) return false;
+    if (!painter.isActive())
+        return false;
     const double scale = printer.resolution() / kLayoutDpi;
     painter.scale(scale, scale);
     // Header and footer are drawn in the printer's own pixels with a size in
@@ -83,7 +89,8 @@ bool print_document(const QTextDocument& document, QPrinter& printer, const TRic
     };
 
     for (int page = 1; page <= pages; ++page) {
-        if (page > 1) printer.newPage();
+        if (page > 1)
+            printer.newPage();
         painter.save();
         painter.translate(body.topLeft());
         painter.setClipRect(QRectF(QPointF(0, 0), body.size()));

@@ -19,7 +19,7 @@ struct PrintMargins {
 // and the right-aligned header (the document's title) and footer ("Page N")
 // written in Courier New on every page.
 class TRichPrinter {
-public:
+  public:
     PrintMargins margins;
     QString header = QStringLiteral("{$TITLE}");
     QString footer = QStringLiteral("Page {$PAGE}");

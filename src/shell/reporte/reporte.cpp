@@ -36,20 +36,20 @@ constexpr int kMaxPoints = 1638;
 // The updating flag is set for the whole refresh and cleared even when a step
 // fails.
 class UpdatingScope {
-public:
+  public:
     explicit UpdatingScope(bool& flag) : flag_(flag), outer_(flag) { flag_ = true; }
     ~UpdatingScope() { flag_ = outer_; }
     UpdatingScope(const UpdatingScope&) = delete;
     UpdatingScope& operator=(const UpdatingScope&) = delete;
 
-private:
+  private:
     bool& flag_;
     bool outer_;
 };
 
 // Hourglass for the duration of a file operation, restored in every case.
 class WaitCursor {
-public:
+  public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
@@ -68,12 +68,15 @@ int pixels_to_points(double pixels) {
     const long twips = std::lround(pixels * rtf::kTwipsPerPixel);
     return static_cast<int>(twips / 20);
 }
-double points_to_pixels(int points) { return points * 4.0 / 3.0; }
+double points_to_pixels(int points) {
+    return points * 4.0 / 3.0;
+}
 
 // The screen face nearest to Verdana.
 QString default_face() {
     const QString wanted = QStringLiteral("Verdana");
-    if (QFontDatabase::families().contains(wanted)) return wanted;
+    if (QFontDatabase::families().contains(wanted))
+        return wanted;
     return QFontInfo(QFont(wanted)).family();
 }
 
@@ -226,7 +229,8 @@ void TReporte::buildMenu() {
     };
     QMenu* files = bar->addMenu(QStringLiteral("&Arquivos"));
     files->setObjectName(QStringLiteral("Arquivos1"));
-    connect(item(files, "Abrir1", "Abrir"), &QAction::triggered, this, &TReporte::SpeedButton1Click);
+    connect(item(files, "Abrir1", "Abrir"), &QAction::triggered, this,
+            &TReporte::SpeedButton1Click);
     connect(item(files, "Salvarcomo1", "Salvar como..."), &QAction::triggered, this,
             &TReporte::SpeedButton2Click);
     files->addSeparator();
@@ -250,7 +254,8 @@ void TReporte::fillFontList() {
     QStringList faces;
     for (const QString& family : QFontDatabase::families()) {
         const QString name = family.left(32);
-        if (!faces.contains(name)) faces << name;
+        if (!faces.contains(name))
+            faces << name;
     }
     faces.sort(Qt::CaseInsensitive);
     FontName->addItems(faces);
@@ -270,7 +275,8 @@ void TReporte::connectControls() {
     connect(ItalicButton, &QToolButton::clicked, this, &TReporte::ItalicButtonClick);
     connect(UnderlineButton, &QToolButton::clicked, this, &TReporte::UnderlineButtonClick);
     connect(alignGroup_, &QButtonGroup::buttonClicked, this, &TReporte::AlignButtonClick);
-    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, &TReporte::RichEdit1SelectionChange);
+    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this,
+            &TReporte::RichEdit1SelectionChange);
     connect(RichEdit1, &QTextEdit::selectionChanged, this, &TReporte::RichEdit1SelectionChange);
     for (TRulerMarker* m : {FirstInd, LeftInd, RightInd}) {
         connect(m, &TRulerMarker::mouseDown, this, &TReporte::RulerItemMouseDown);
@@ -283,38 +289,85 @@ void TReporte::connectControls() {
 
 // --- Handlers ---
 
-void TReporte::SpeedButton1Click() { openDocument(); }
-void TReporte::SpeedButton2Click() { saveDocument(); }
-void TReporte::SpeedButton3Click() { printDocument(); }
-void TReporte::pageDialog1Click() { choosePageMargins(); }
-void TReporte::EditUndo() { undoLastEdit(); }
-void TReporte::SpeedButton5Click() { copySelection(); }
-void TReporte::SpeedButton4Click() { pasteClipboard(); }
-void TReporte::FontNameChange(int index) { setFaceFromList(index); }
-void TReporte::SpinEdit1Change(int value) { setSizeFromSpin(value); }
-void TReporte::BoldButtonClick() { setStyleFromButton(BoldButton); }
-void TReporte::ItalicButtonClick() { setStyleFromButton(ItalicButton); }
-void TReporte::UnderlineButtonClick() { setStyleFromButton(UnderlineButton); }
-void TReporte::AlignButtonClick(QAbstractButton* b) { setParagraphAlignment(b->property("Tag").toInt()); }
-void TReporte::RichEdit1SelectionChange() { updateToolbarAndRuler(); }
-void TReporte::FormResize() { applyEditRect(); }
-void TReporte::RulerResize() { fitRulerLine(); }
-void TReporte::RulerItemMouseDown(TRulerMarker* marker, int x) { startIndentDrag(marker, x); }
-void TReporte::RulerItemMouseMove(TRulerMarker* marker, int x) { moveIndentMarker(marker, x); }
-void TReporte::FirstIndMouseUp() { finishFirstIndentDrag(); }
-void TReporte::LeftIndMouseUp() { finishLeftIndentDrag(); }
-void TReporte::RightIndMouseUp() { finishRightIndentDrag(); }
-void TReporte::Sair1Click() { close(); }
+void TReporte::SpeedButton1Click() {
+    openDocument();
+}
+void TReporte::SpeedButton2Click() {
+    saveDocument();
+}
+void TReporte::SpeedButton3Click() {
+    printDocument();
+}
+void TReporte::pageDialog1Click() {
+    choosePageMargins();
+}
+void TReporte::EditUndo() {
+    undoLastEdit();
+}
+void TReporte::SpeedButton5Click() {
+    copySelection();
+}
+void TReporte::SpeedButton4Click() {
+    pasteClipboard();
+}
+void TReporte::FontNameChange(int index) {
+    setFaceFromList(index);
+}
+void TReporte::SpinEdit1Change(int value) {
+    setSizeFromSpin(value);
+}
+void TReporte::BoldButtonClick() {
+    setStyleFromButton(BoldButton);
+}
+void TReporte::ItalicButtonClick() {
+    setStyleFromButton(ItalicButton);
+}
+void TReporte::UnderlineButtonClick() {
+    setStyleFromButton(UnderlineButton);
+}
+void TReporte::AlignButtonClick(QAbstractButton* b) {
+    setParagraphAlignment(b->property("Tag").toInt());
+}
+void TReporte::RichEdit1SelectionChange() {
+    updateToolbarAndRuler();
+}
+void TReporte::FormResize() {
+    applyEditRect();
+}
+void TReporte::RulerResize() {
+    fitRulerLine();
+}
+void TReporte::RulerItemMouseDown(TRulerMarker* marker, int x) {
+    startIndentDrag(marker, x);
+}
+void TReporte::RulerItemMouseMove(TRulerMarker* marker, int x) {
+    moveIndentMarker(marker, x);
+}
+void TReporte::FirstIndMouseUp() {
+    finishFirstIndentDrag();
+}
+void TReporte::LeftIndMouseUp() {
+    finishLeftIndentDrag();
+}
+void TReporte::RightIndMouseUp() {
+    finishRightIndentDrag();
+}
+void TReporte::Sair1Click() {
+    close();
+}
 
 void TReporte::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (RichEdit1 != nullptr) FormResize();
+    if (RichEdit1 != nullptr)
+        FormResize();
 }
 
 bool TReporte::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) {
-        if (watched == Ruler) RulerResize();
-        if (watched == RichEdit1->viewport()) FormResize();
+        if (watched == Ruler)
+            RulerResize();
+        if (watched == RichEdit1->viewport())
+            FormResize();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -333,7 +386,8 @@ void TReporte::appendParagraph(const QString& text, double points, ReportStyle s
     format.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(style.italic);
     format.setFontUnderline(style.underline);
-    if (colour.isValid()) format.setForeground(colour);
+    if (colour.isValid())
+        format.setForeground(colour);
     QTextDocument* doc = RichEdit1->document();
     QTextCursor cursor(doc);
     cursor.movePosition(QTextCursor::End);
@@ -350,7 +404,8 @@ void TReporte::insertPicture(const QImage& picture) {
     QTextDocument* doc = RichEdit1->document();
     QTextCursor cursor(doc);
     cursor.movePosition(QTextCursor::End);
-    if (!doc->isEmpty()) cursor.insertBlock(QTextBlockFormat());
+    if (!doc->isEmpty())
+        cursor.insertBlock(QTextBlockFormat());
     RichEdit1->insertPicture(picture, cursor);
 }
 
@@ -363,13 +418,21 @@ void TReporte::pastePictureFirst(const QImage& picture) {
 
 // --- Settings and state ---
 
-void TReporte::setDialogs(std::unique_ptr<ReporteDialogs> dialogs) { dialogs_ = std::move(dialogs); }
+void TReporte::setDialogs(std::unique_ptr<ReporteDialogs> dialogs) {
+    dialogs_ = std::move(dialogs);
+}
 
-void TReporte::setSofficeSettings(const SofficeSettings& settings) { soffice_ = settings; }
+void TReporte::setSofficeSettings(const SofficeSettings& settings) {
+    soffice_ = settings;
+}
 
-QString TReporte::statusText() const { return statusLabel_->text(); }
+QString TReporte::statusText() const {
+    return statusLabel_->text();
+}
 
-void TReporte::setStatusText(const QString& text) { statusLabel_->setText(text); }
+void TReporte::setStatusText(const QString& text) {
+    statusLabel_->setText(text);
+}
 
 ruler::Indents TReporte::paragraphIndents() const {
     const QTextBlockFormat b = RichEdit1->textCursor().blockFormat();
@@ -429,41 +492,55 @@ void TReporte::applyToCurrentTextAttributes(const QTextCharFormat& change) {
 }
 
 void TReporte::setFaceFromList(int index) {
-    if (FUpdating || index < 0) return;
+    if (FUpdating || index < 0)
+        return;
     QTextCharFormat change;
     change.setFontFamilies(QStringList{FontName->itemText(index)});
     applyToCurrentTextAttributes(change);
 }
 
 void TReporte::setSizeFromSpin(int points) {
-    if (FUpdating) return;
+    if (FUpdating)
+        return;
     QTextCharFormat change;
     change.setFontPointSize(points);
     applyToCurrentTextAttributes(change);
 }
 
 void TReporte::setStyleFromButton(QToolButton* button) {
-    if (FUpdating) return;
+    if (FUpdating)
+        return;
     const bool down = button->isChecked();
     QTextCharFormat change;
-    if (button == BoldButton) change.setFontWeight(down ? QFont::Bold : QFont::Normal);
-    if (button == ItalicButton) change.setFontItalic(down);
-    if (button == UnderlineButton) change.setFontUnderline(down);
+    if (button == BoldButton)
+        change.setFontWeight(down ? QFont::Bold : QFont::Normal);
+    if (button == ItalicButton)
+        change.setFontItalic(down);
+    if (button == UnderlineButton)
+        change.setFontUnderline(down);
     applyToCurrentTextAttributes(change);
 }
 
 void TReporte::setParagraphAlignment(int tag) {
-    if (FUpdating) return;
+    if (FUpdating)
+        return;
     static constexpr Qt::Alignment kByTag[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
-    if (tag < 0 || tag > 2) return;
+    if (tag < 0 || tag > 2)
+        return;
     QTextBlockFormat b;
     b.setAlignment(kByTag[tag]);
     RichEdit1->textCursor().mergeBlockFormat(b);
 }
 
-void TReporte::undoLastEdit() { RichEdit1->undo(); }
-void TReporte::copySelection() { RichEdit1->copy(); }
-void TReporte::pasteClipboard() { RichEdit1->paste(); }
+void TReporte::undoLastEdit() {
+    RichEdit1->undo();
+}
+void TReporte::copySelection() {
+    RichEdit1->copy();
+}
+void TReporte::pasteClipboard() {
+    RichEdit1->paste();
+}
 
 // --- Ruler ---
 
@@ -474,7 +551,8 @@ void TReporte::startIndentDrag(TRulerMarker* marker, int x) {
 }
 
 void TReporte::moveIndentMarker(TRulerMarker* marker, int x) {
-    if (!FDragging) return;
+    if (!FDragging)
+        return;
     marker->move(ruler::dragged_left(marker->x(), x, FDragOfs), marker->y());
 }
 
@@ -519,7 +597,8 @@ void TReporte::fitRulerLine() {
 void TReporte::openDocument() {
     const auto converters = installed_converters(Direction::Import, soffice_);
     const auto choice = dialogs_->openFile(this, format_filter(converters));
-    if (!choice) return;
+    if (!choice)
+        return;
     const QString format = format_names(converters).value(choice->filter_index - 1);
     setStatusText(QStringLiteral("Carregando Arquivo..."));
     WaitCursor hourglass;
@@ -534,7 +613,8 @@ void TReporte::openDocument() {
         setWindowTitle(choice->path);
     } else {
         const TextConverter* converter = find_converter(converters, format);
-        if (converter == nullptr) return;
+        if (converter == nullptr)
+            return;
         // A failed import leaves the document, its modified flag and its
         // read-only state as they were.
         if (!import_document(*converter, choice->path, *doc, soffice_)) {
@@ -552,7 +632,8 @@ void TReporte::openDocument() {
 void TReporte::saveDocument() {
     const auto converters = installed_converters(Direction::Export, soffice_);
     const auto choice = dialogs_->saveFile(this, format_filter(converters));
-    if (!choice) return;
+    if (!choice)
+        return;
     const QString format = format_names(converters).value(choice->filter_index - 1);
     setStatusText(QStringLiteral("Exportando arquivo..."));
     WaitCursor hourglass;
@@ -568,7 +649,8 @@ void TReporte::saveDocument() {
         return;
     }
     const TextConverter* converter = find_converter(converters, format);
-    if (converter == nullptr) return;
+    if (converter == nullptr)
+        return;
     const Status exported = export_document(*converter, *doc, choice->path, soffice_, RichPrinter1,
                                             QString::fromUtf8(kDocumentTitle));
     if (!exported) {
@@ -585,11 +667,15 @@ void TReporte::printDocument() {
     printer.setPageSize(QPageSize(QPageSize::A4));
     const PrintMargins& m = RichPrinter1.margins;
     printer.setPageMargins(QMarginsF(m.left, m.top, m.right, m.bottom), QPageLayout::Millimeter);
-    if (!dialogs_->printSetup(this, printer)) return;
+    if (!dialogs_->printSetup(this, printer))
+        return;
     WaitCursor hourglass;
-    print_document(*RichEdit1->document(), printer, RichPrinter1, QString::fromUtf8(kDocumentTitle));
+    print_document(*RichEdit1->document(), printer, RichPrinter1,
+                   QString::fromUtf8(kDocumentTitle));
 }
 
-void TReporte::choosePageMargins() { dialogs_->pageSetup(this, RichPrinter1.margins); }
+void TReporte::choosePageMargins() {
+    dialogs_->pageSetup(this, RichPrinter1.margins);
+}
 
 }  // namespace quintaro::reporte

@@ -38,7 +38,7 @@ struct ReportStyle {
 // It is shown non-modally and stays on top.
 class TReporte : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TReporte(QWidget* parent = nullptr);
     ~TReporte() override;
 
@@ -95,7 +95,7 @@ public:
     QStatusBar* StatusBar = nullptr;
     TRichPrinter RichPrinter1;
 
-public slots:
+  public slots:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -119,11 +119,11 @@ public slots:
     void RightIndMouseUp();
     void Sair1Click();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildSpeedBar();
     void buildRuler();
     void buildMenu();

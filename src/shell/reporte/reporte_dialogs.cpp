@@ -31,7 +31,7 @@ QString first_extension(const QString& name_filter) {
 }  // namespace
 
 std::optional<ReporteDialogs::OpenChoice> PlatformReporteDialogs::openFile(QWidget* parent,
-                                                                         const QString& filter) {
+                                                                           const QString& filter) {
     QFileDialog dialog(parent, QStringLiteral("Abrir"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);  // for the read-only box
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -41,13 +41,14 @@ std::optional<ReporteDialogs::OpenChoice> PlatformReporteDialogs::openFile(QWidg
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         grid->addWidget(read_only, grid->rowCount(), 0, 1, -1);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return OpenChoice{dialog.selectedFiles().first(), filter_index_of(dialog),
                       read_only->isChecked()};
 }
 
 std::optional<ReporteDialogs::SaveChoice> PlatformReporteDialogs::saveFile(QWidget* parent,
-                                                                         const QString& filter) {
+                                                                           const QString& filter) {
     QFileDialog dialog(parent, QStringLiteral("Salvar como"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(dialog_filter(filter).split(QStringLiteral(";;")));
@@ -55,7 +56,8 @@ std::optional<ReporteDialogs::SaveChoice> PlatformReporteDialogs::saveFile(QWidg
     // A name typed without an extension takes the chosen format's.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString& f) { dialog.setDefaultSuffix(first_extension(f)); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return SaveChoice{dialog.selectedFiles().first(), filter_index_of(dialog)};
 }
 
@@ -69,7 +71,8 @@ bool PlatformReporteDialogs::pageSetup(QWidget* parent, PrintMargins& margins) {
     printer.setPageMargins(QMarginsF(margins.left, margins.top, margins.right, margins.bottom),
                            QPageLayout::Millimeter);
     QPageSetupDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
     const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
     margins = {chosen.top(), chosen.bottom(), chosen.left(), chosen.right()};
     return true;

@@ -13,7 +13,7 @@ namespace quintaro::reporte {
 // The report window's dialogs and messages. The window uses the platform's
 // dialogs; tests put their own in place so that nothing modal ever blocks.
 class ReporteDialogs {
-public:
+  public:
     virtual ~ReporteDialogs() = default;
 
     struct OpenChoice {
@@ -38,7 +38,7 @@ public:
 
 // The platform's dialogs.
 class PlatformReporteDialogs : public ReporteDialogs {
-public:
+  public:
     std::optional<OpenChoice> openFile(QWidget* parent, const QString& filter) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const QString& filter) override;
     bool printSetup(QWidget* parent, QPrinter& printer) override;

@@ -15,7 +15,8 @@ TRxRichEdit::TRxRichEdit(QWidget* parent) : QTextEdit(parent) {
 }
 
 void TRxRichEdit::insertPicture(const QImage& picture, QTextCursor& cursor) {
-    if (picture.isNull()) return;
+    if (picture.isNull())
+        return;
     const QUrl name(QStringLiteral("clipboard:picture-%1").arg(++pictures_));
     document()->addResource(QTextDocument::ImageResource, name, picture);
     QTextImageFormat format;
@@ -26,7 +27,8 @@ void TRxRichEdit::insertPicture(const QImage& picture, QTextCursor& cursor) {
 }
 
 void TRxRichEdit::insertFrom(const QMimeData* source) {
-    if (source == nullptr) return;
+    if (source == nullptr)
+        return;
     if (source->hasImage()) {
         QTextCursor cursor = textCursor();
         insertPicture(qvariant_cast<QImage>(source->imageData()), cursor);
@@ -42,7 +44,9 @@ bool TRxRichEdit::canInsertFromMimeData(const QMimeData* source) const {
 
 // QTextEdit pastes text and HTML only; a picture on the clipboard goes into
 // the document as a picture.
-void TRxRichEdit::insertFromMimeData(const QMimeData* source) { insertFrom(source); }
+void TRxRichEdit::insertFromMimeData(const QMimeData* source) {
+    insertFrom(source);
+}
 
 void TRxRichEdit::setEditRect(const ruler::EditRect& rect) {
     QTextFrameFormat root = document()->rootFrame()->frameFormat();

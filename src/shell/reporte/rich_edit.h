@@ -13,7 +13,7 @@ namespace quintaro::reporte {
 // the clipboard and keeps its text inside an edit rectangle.
 class TRxRichEdit : public QTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit TRxRichEdit(QWidget* parent = nullptr);
 
     // Inserts the picture at the cursor, at its own size in pixels.
@@ -24,11 +24,11 @@ public:
     // The text area inside the control's client area.
     void setEditRect(const ruler::EditRect& rect);
 
-protected:
+  protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
 
-private:
+  private:
     int pictures_ = 0;
 };
 

@@ -22,7 +22,8 @@ void TRulerMarker::paintEvent(QPaintEvent*) {
 }
 
 void TRulerMarker::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit mouseDown(this, qRound(event->position().x()));
+    if (event->button() == Qt::LeftButton)
+        emit mouseDown(this, qRound(event->position().x()));
 }
 
 void TRulerMarker::mouseMoveEvent(QMouseEvent* event) {
@@ -30,7 +31,8 @@ void TRulerMarker::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TRulerMarker::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit mouseUp(this, qRound(event->position().x()));
+    if (event->button() == Qt::LeftButton)
+        emit mouseUp(this, qRound(event->position().x()));
 }
 
 }  // namespace quintaro::reporte

@@ -9,22 +9,22 @@ namespace quintaro::reporte {
 // its own coordinates; the report window moves it.
 class TRulerMarker : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Points { Down, Up };
     TRulerMarker(Points points, QWidget* parent);
 
-signals:
+  signals:
     void mouseDown(TRulerMarker* marker, int x);
     void mouseMove(TRulerMarker* marker, int x);
     void mouseUp(TRulerMarker* marker, int x);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     Points points_;
 };
 

@@ -82,9 +82,15 @@ void paint(QPainter& p, Glyph g) {
             p.drawRect(QRectF(4.5, 1.5, 4, 2));
             sheet(p, QRectF(6.5, 6.5, 8, 8));
             break;
-        case Glyph::AlignLeft: lines(p, Qt::AlignLeft); break;
-        case Glyph::AlignCenter: lines(p, Qt::AlignHCenter); break;
-        case Glyph::AlignRight: lines(p, Qt::AlignRight); break;
+        case Glyph::AlignLeft:
+            lines(p, Qt::AlignLeft);
+            break;
+        case Glyph::AlignCenter:
+            lines(p, Qt::AlignHCenter);
+            break;
+        case Glyph::AlignRight:
+            lines(p, Qt::AlignRight);
+            break;
     }
 }
 
