@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QToolButton>
 
 #include "shell/reporte/reporte.h"
 #include "shell/reporte/rich_edit.h"
@@ -115,8 +116,25 @@ void ReporteRulerTest::rulerLineAndEditRect() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.RulerLine->x(), 4);
     QCOMPARE(window.RulerLine->width(), window.Ruler->width() - 8);
+    QCOMPARE(window.RightInd->x(), window.Ruler->width() - 14);
     window.resize(700, 500);
     QTRY_COMPARE(window.RulerLine->width(), window.Ruler->width() - 8);
+    // The right marker follows the ruler's new width: w - trunc(6 * 4/3) - 6.
+    QCOMPARE(window.RightInd->x(), window.Ruler->width() - 14);
+
+    // The editor's text area: x from 6 to width - 6, y from 0 to the height.
+    const QSize client = window.RichEdit1->contentsRect().size();
+    QCOMPARE(window.RichEdit1->editRect(), QRect(6, 0, client.width() - 12, client.height()));
+    // Resizing changes neither the document nor what undo takes back.
+    window.RichEdit1->setFocus();
+    QTest::keyClicks(window.RichEdit1, "viga");
+    window.RichEdit1->document()->setModified(false);
+    window.resize(640, 480);
+    QTRY_COMPARE(window.RichEdit1->contentsRect().width(), client.width() - 60);
+    QCOMPARE(window.RichEdit1->editRect().width(), client.width() - 60 - 12);
+    QVERIFY(!window.RichEdit1->document()->isModified());
+    window.UndoButton->click();
+    QCOMPARE(window.RichEdit1->toPlainText(), QString());
 }
 
 void ReporteRulerTest::firstIndentDragKeepsTheLeftIndentWhereItWas() {

@@ -49,7 +49,7 @@ TEST_F(RtfReader, WordProcessorConstructs) {
         {"paragraphs and lines", "{\\rtf1 um\\par dois\\line tres\\tab quatro\\par}",
          "um|dois\xE2\x80\xA8tres\tquatro"},
         {"backslash-newline is a paragraph", "{\\rtf1 um\\\ndois}", "um|dois"},
-        {"escaped specials", R"({\rtf1 \{x\} \\ \~y})", "{x} \\ \xC2\xA0y"},
+        {"escaped braces and backslash", R"({\rtf1 \{x\} \\ \~y})", "{x} \\ \xC2\xA0y"},
         {"tables become paragraphs",
          R"({\rtf1\trowd\cellx1000\cellx2000\intbl a1\cell b1\cell\row\pard fim\par})",
          "a1|b1|fim"},

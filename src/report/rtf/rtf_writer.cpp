@@ -211,7 +211,7 @@ class Writer {
         }
     }
 
-    // Text as 7-bit RTF: the three special characters escaped, Windows-1252
+    // Text as 7-bit RTF: backslash and braces escaped, Windows-1252
     // characters as \'hh, anything else as \uN? (N signed 16-bit, as RTF
     // wants), characters beyond the first plane as their two surrogates.
     static std::string escape(const QString& text) {

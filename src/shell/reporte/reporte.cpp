@@ -115,7 +115,7 @@ TReporte::TReporte(QWidget* parent)
     fillFontList();
     connectControls();
     Ruler->installEventFilter(this);
-    RichEdit1->viewport()->installEventFilter(this);
+    RichEdit1->installEventFilter(this);
     resize(596, 550);
     move(200, 116);
     applyEditRect();
@@ -376,7 +376,6 @@ bool TReporte::eventFilter(QObject* watched, QEvent* event) {
 
 void TReporte::clearReport() {
     RichEdit1->clear();
-    applyEditRect();
 }
 
 void TReporte::appendParagraph(const QString& text, double points, ReportStyle style,
@@ -583,13 +582,16 @@ void TReporte::finishRightIndentDrag() {
 }
 
 void TReporte::applyEditRect() {
-    const QWidget* client = RichEdit1->viewport();
-    RichEdit1->setEditRect(ruler::edit_rect(client->width(), client->height()));
+    const QSize client = RichEdit1->contentsRect().size();
+    RichEdit1->setEditRect(ruler::edit_rect(client.width(), client.height()));
     updateToolbarAndRuler();
 }
 
+// The right marker is placed from the ruler's width, which the layout sets
+// after the editor's: place the markers again once the ruler has its size.
 void TReporte::fitRulerLine() {
     RulerLine->resize(ruler::ruler_line_width(Ruler->width(), RulerLine->x()), RulerLine->height());
+    updateToolbarAndRuler();
 }
 
 // --- Files, printing ---
@@ -623,7 +625,7 @@ void TReporte::openDocument() {
         }
         setStatusText(QStringLiteral("Importação de arquivo sucedida: ") + choice->path);
     }
-    applyEditRect();
+    updateToolbarAndRuler();
     RichEdit1->setFocus();
     doc->setModified(false);
     RichEdit1->setReadOnly(choice->read_only);

@@ -2,7 +2,6 @@
 
 #include <QMimeData>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QTextImageFormat>
 #include <QUrl>
 #include <QVariant>
@@ -12,6 +11,9 @@ namespace quintaro::reporte {
 TRxRichEdit::TRxRichEdit(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(true);
     setLineWrapMode(QTextEdit::WidgetWidth);
+    document()->setDocumentMargin(0);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
 }
 
 void TRxRichEdit::insertPicture(const QImage& picture, QTextCursor& cursor) {
@@ -48,13 +50,12 @@ void TRxRichEdit::insertFromMimeData(const QMimeData* source) {
     insertFrom(source);
 }
 
+// The viewport is the text area; the gutter around it is painted as the
+// page. Setting it never touches the document (no undo step, no change mark).
 void TRxRichEdit::setEditRect(const ruler::EditRect& rect) {
-    QTextFrameFormat root = document()->rootFrame()->frameFormat();
-    root.setLeftMargin(rect.left);
-    root.setRightMargin(viewport()->width() - rect.right);
-    root.setTopMargin(rect.top);
-    root.setBottomMargin(0);
-    document()->rootFrame()->setFrameFormat(root);
+    const QSize client = contentsRect().size();
+    setViewportMargins(rect.left, rect.top, client.width() - rect.right,
+                       client.height() - rect.bottom);
 }
 
 }  // namespace quintaro::reporte

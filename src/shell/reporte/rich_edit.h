@@ -23,6 +23,7 @@ class TRxRichEdit : public QTextEdit {
     void insertFrom(const QMimeData* source);
     // The text area inside the control's client area.
     void setEditRect(const ruler::EditRect& rect);
+    QRect editRect() const { return viewport()->geometry().translated(-contentsRect().topLeft()); }
 
   protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
