@@ -67,6 +67,7 @@ TEST_F(RtfReader, WordProcessorConstructs) {
         {"binary data skipped", "{\\rtf1{\\*\\blob\\bin4 " + std::string("\x01}{\\", 4) + "}y}",
          "y"},
         {"optional hyphen dropped", R"({\rtf1 vi\-ga})", "viga"},
+        {"hidden text dropped", R"({\rtf1 a{\v escondido}b\v c\v0 d})", "abd"},
         {"trailing par closes the last paragraph", R"({\rtf1 a\par b\par })", "a|b"},
         {"empty document", R"({\rtf1 })", ""},
     };

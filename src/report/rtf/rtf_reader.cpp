@@ -40,6 +40,7 @@ struct CharState {
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    bool hidden = false;  // \v: text that word processors keep but do not show
     int colour = 0;
     bool operator==(const CharState&) const = default;
 };
@@ -420,6 +421,8 @@ class Reader {
             c.bold = on;
         } else if (w == "i") {
             c.italic = on;
+        } else if (w == "v") {
+            c.hidden = on;
         } else if (w == "strike" || w == "striked") {
             c.strike = on;
         } else if (w == "ulnone") {
@@ -600,8 +603,9 @@ class Reader {
     }
 
     void emit_text(const QString& s) {
-        if (stack_.empty() || top().destination != Destination::Text)
+        if (stack_.empty() || top().destination != Destination::Text || top().chr.hidden) {
             return;
+        }
         last_text_group_ = top();
         // Runs of text share one state: build its format once.
         if (!cached_format_ || !(cached_state_ == top().chr)) {

@@ -231,7 +231,12 @@ Status export_soffice(const TextConverter& c, const QTextDocument& document, con
 SofficeSettings default_soffice_settings() {
     SofficeSettings s;
     s.program = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    s.profile_dir = QDir::temp().filePath(QStringLiteral("quintaro-soffice-profile"));
+    // A profile of our own, kept between runs (LibreOffice starts faster with
+    // it) and apart from the user's.
+    QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty())
+        cache = QDir::temp().filePath(QStringLiteral("quintaro"));
+    s.profile_dir = QDir(cache).filePath(QStringLiteral("soffice-profile"));
     return s;
 }
 

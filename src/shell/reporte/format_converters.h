@@ -35,7 +35,7 @@ struct SofficeSettings {
 };
 
 // The settings of this machine: soffice found on the PATH, a profile folder
-// of our own under the temporary folder.
+// of our own in the user's cache folder.
 SofficeSettings default_soffice_settings();
 
 // The converters for one direction, in the order they are offered.
