@@ -3,6 +3,7 @@
 // printing and the PDF export with their header, footer and margins.
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -148,6 +149,8 @@ class ReporteFilesTest : public QObject {
     void pdfExportHasHeaderFooterAndMargins();
     void printGoesThroughThePrintDialogWithTheChosenMargins();
     void wordFormatsThroughLibreOffice();
+    void libreOfficeThatFailsOrHangsIsStopped_data();
+    void libreOfficeThatFailsOrHangsIsStopped();
 };
 
 void ReporteFilesTest::filterAndNamesWithoutConverters() {
@@ -458,6 +461,56 @@ void ReporteFilesTest::wordFormatsThroughLibreOffice() {
     QCOMPARE(doc.findBlockByNumber(3).begin().fragment().charFormat().foreground().color(),
              QColor(0, 128, 0));
     QVERIFY(doc.firstBlock().begin().fragment().charFormat().isImageFormat());
+}
+
+void ReporteFilesTest::libreOfficeThatFailsOrHangsIsStopped_data() {
+    QTest::addColumn<QString>("script");  // empty: a program that is not there
+    QTest::newRow("missing program") << "";
+    QTest::newRow("program that fails") << "exit 3";
+    QTest::newRow("program that hangs") << "exec sleep 60";
+}
+
+// Word formats are offered because soffice was found, but it is gone, fails or
+// never ends: the export and the import fail with their messages within the
+// time limit, and nothing is written or changed.
+void ReporteFilesTest::libreOfficeThatFailsOrHangsIsStopped() {
+    QFETCH(QString, script);
+    QTemporaryDir tools;
+    SofficeSettings s;
+    s.program = tools.filePath("soffice");
+    s.profile_dir = tools.filePath("profile");
+    s.timeout_ms = 1500;
+    if (!script.isEmpty()) {
+        QFile program(s.program);
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        program.write(("#!/bin/sh\n" + script + "\n").toUtf8());
+        program.close();
+        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    Fixture f(s);
+    write_sample_report(f.window);
+    const QString before = quintaro::rtf::write_rtf(*f.window.RichEdit1->document()).c_str();
+
+    QElapsedTimer clock;
+    clock.start();
+    const QString docx = f.path("relatorio.docx");
+    f.dialogs->saves.push_back(ReporteDialogs::SaveChoice{docx, 5});
+    f.window.SaveButton->click();
+    QCOMPARE(f.dialogs->messages, QStringList{"Coult not export document"});
+    QVERIFY(!QFile::exists(docx));
+
+    // A file that looks like a Word 2007 document (a zip).
+    const QString input = f.path("entrada.docx");
+    QFile in(input);
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write("PK\x03\x04 not really a document");
+    in.close();
+    f.dialogs->opens.push_back(ReporteDialogs::OpenChoice{input, 3, false});
+    f.window.OpenButton->click();
+    QCOMPARE(f.dialogs->messages,
+             QStringList({"Coult not export document", "Not the correct file format"}));
+    QCOMPARE(QString(quintaro::rtf::write_rtf(*f.window.RichEdit1->document()).c_str()), before);
+    QVERIFY2(clock.elapsed() < 20000, "the time limit must stop a hanging converter");
 }
 
 QTEST_MAIN(ReporteFilesTest)
