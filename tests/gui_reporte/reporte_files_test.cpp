@@ -63,7 +63,11 @@ class ScriptedDialogs : public ReporteDialogs {
         margins = *page_margins;
         return true;
     }
-    void message(QWidget*, const QString& text) override { messages << text; }
+    bool busy_cursor_at_message = false;
+    void message(QWidget*, const QString& text) override {
+        messages << text;
+        busy_cursor_at_message = busy_cursor_at_message || QGuiApplication::overrideCursor();
+    }
 };
 
 SofficeSettings no_libreoffice() {
@@ -294,6 +298,7 @@ void ReporteFilesTest::failedOpenLeavesTheDocumentUnchanged() {
     QCOMPARE(f.window.windowTitle(), title);
     QCOMPARE(f.window.statusText(), QString("Carregando Arquivo..."));
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    QVERIFY(!f.dialogs->busy_cursor_at_message);
 }
 
 void ReporteFilesTest::importHtml() {

@@ -51,9 +51,18 @@ class UpdatingScope {
 class WaitCursor {
   public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    ~WaitCursor() { restore(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
+    // Before a message box: the user answers it with the normal cursor.
+    void restore() {
+        if (active_)
+            QApplication::restoreOverrideCursor();
+        active_ = false;
+    }
+
+  private:
+    bool active_ = true;
 };
 
 // A hint "Short|Long" shows the short part as the tooltip.
@@ -608,6 +617,7 @@ void TReporte::openDocument() {
     if (is_native_rtf(format)) {
         const Status loaded = rtf::load_rtf_file(choice->path, *doc);
         if (!loaded) {
+            hourglass.restore();
             dialogs_->message(this, QString::fromStdString(loaded.error()));
             return;
         }
@@ -620,6 +630,7 @@ void TReporte::openDocument() {
         // A failed import leaves the document, its modified flag and its
         // read-only state as they were.
         if (!import_document(*converter, choice->path, *doc, soffice_)) {
+            hourglass.restore();
             dialogs_->message(this, QString::fromLatin1(kImportFailed));
             return;
         }
@@ -643,6 +654,7 @@ void TReporte::saveDocument() {
     if (is_native_rtf(format)) {
         const Status saved = rtf::save_rtf_file(*doc, choice->path);
         if (!saved) {
+            hourglass.restore();
             dialogs_->message(this, QString::fromStdString(saved.error()));
             return;
         }
@@ -656,6 +668,7 @@ void TReporte::saveDocument() {
     const Status exported = export_document(*converter, *doc, choice->path, soffice_, RichPrinter1,
                                             QString::fromUtf8(kDocumentTitle));
     if (!exported) {
+        hourglass.restore();
         dialogs_->message(this, QString::fromLatin1(kExportFailed));
         return;
     }
