@@ -308,17 +308,25 @@ void ReporteFilesTest::importHtml() {
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(
         "<html><head><meta charset=\"utf-8\"></head><body><p><b>Aço</b> e λ</p>"
-        "<p style=\"color:#ff0000\">vermelho</p></body></html>");
+        "<p style=\"color:#ff0000\">vermelho</p><p><img src=\"secao.png\"></p></body></html>");
     out.close();
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    QVERIFY(picture.save(f.path("secao.png")));
     f.dialogs->opens.push_back(ReporteDialogs::OpenChoice{file, 2, false});
     f.window.OpenButton->click();
     QVERIFY(f.dialogs->messages.isEmpty());
     QCOMPARE(f.window.statusText(), QString("Importação de arquivo sucedida: ") + file);
     const QTextDocument& doc = *f.window.RichEdit1->document();
-    QCOMPARE(doc.toPlainText(), QString("Aço e λ\nvermelho"));
+    QCOMPARE(doc.toPlainText().remove(QChar::ObjectReplacementCharacter),
+             QString("Aço e λ\nvermelho\n"));
     QCOMPARE(doc.firstBlock().begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
-    QCOMPARE(doc.lastBlock().begin().fragment().charFormat().foreground().color(),
+    QCOMPARE(doc.findBlockByNumber(1).begin().fragment().charFormat().foreground().color(),
              QColor(255, 0, 0));
+    // The picture is kept in the document: it is saved even once its file is gone.
+    QVERIFY(QFile::remove(f.path("secao.png")));
+    const std::string rtf = quintaro::rtf::write_rtf(doc);
+    QVERIFY(rtf.find("\\pict\\pngblip\\picw30\\pich20") != std::string::npos);
     QVERIFY(!doc.isModified());
     QCOMPARE(f.window.windowTitle(), QString("Relatório"));  // only an RTF open names the window
 }

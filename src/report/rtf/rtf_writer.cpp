@@ -182,6 +182,10 @@ class Writer {
         }
         if (v.canConvert<QPixmap>())
             return v.value<QPixmap>().toImage();
+        // A picture the document loaded from a file or a data URL is held as
+        // its encoded bytes.
+        if (v.typeId() == QMetaType::QByteArray)
+            return QImage::fromData(v.toByteArray());
         return {};
     }
 

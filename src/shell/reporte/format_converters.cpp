@@ -115,8 +115,12 @@ Status import_html(const QString& path, QTextDocument& document) {
             if (!cf.isImageFormat())
                 continue;
             const QUrl name(cf.toImageFormat().name());
-            document.addResource(QTextDocument::ImageResource, name,
-                                 document.resource(QTextDocument::ImageResource, name));
+            const QVariant data = document.resource(QTextDocument::ImageResource, name);
+            const QImage picture = data.typeId() == QMetaType::QByteArray
+                                       ? QImage::fromData(data.toByteArray())
+                                       : data.value<QImage>();
+            if (!picture.isNull())
+                document.addResource(QTextDocument::ImageResource, name, picture);
         }
     }
     return success();
