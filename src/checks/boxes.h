@@ -6,7 +6,7 @@
 namespace quintaro::checks {
 
 // Verdict texts, as the verdict fields show them.
-inline constexpr std::string_view kOk = "Ok!";       // in green (0, 128, 0)
+inline constexpr std::string_view kOk = "Ok!";         // in green (0, 128, 0)
 inline constexpr std::string_view kNotOk = "Não Ok!";  // in red (255, 0, 0)
 
 // The named boxes a check reads and writes, by the names the user's window
@@ -18,7 +18,7 @@ inline constexpr std::string_view kNotOk = "Não Ok!";  // in red (255, 0, 0)
 // The member window implements it over its QLineEdits, quintaro-lote over one
 // CSV row, the tests over a map.
 class Boxes {
-public:
+  public:
     virtual ~Boxes() = default;
     virtual bool has(std::string_view name) const = 0;
     virtual std::string text(std::string_view name) const = 0;
@@ -32,7 +32,7 @@ public:
 // Modal messages. The text holds its line breaks as '\n'; the call returns
 // when the user has closed the message (at once for the batch tool and tests).
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     virtual void show(std::string_view text) = 0;
 };

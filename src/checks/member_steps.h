@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string_view>
+
+#include "checks/member.h"
+
+// The steps shared by the rolled I/H, channel and welded checks, and the
+// rules in which those families differ. Used by the family units only.
+namespace quintaro::checks::member_steps {
+
+enum class ShearWeb {
+    RolledPanel,  // Aw = d·tw, k from a = 4·tw over h, Vpl = 0,55·Aw·fy
+    Web55,        // Aw = h·tw, k = 5,34, Vpl = 0,55·Aw·fy
+    Web60,        // Aw = h·tw, k = 5,34, Vpl = 0,60·Aw·fy
+};
+
+struct FamilyRules {
+    std::string_view slenderness_message;
+    // Flange ratio of Qs and of FLM: bf/tf for the channel's single flange
+    // outstand, (bf/2)/tf for the I sections.
+    bool full_flange_outstand = false;
+    // Pure compression of a slender web takes the stress-based effective
+    // width; otherwise (and always for the channel) the fy-based one.
+    bool iterate_pure_compression = true;
+    ShearWeb shear = ShearWeb::RolledPanel;
+    // Critical moment of lateral-torsional buckling about y beyond λr:
+    // √(1 + β2·λ²) when true, √(1 + β2/λ²) when false.
+    bool mcr_y_beta2_times_lambda2 = true;
+};
+
+// Frame start: display reset, working state reset (the flag kept), steel and
+// actions read, family and designation recorded.
+void start(Boxes& boxes, MemberState& state, MemberFamily family);
+
+// h, rx and ry from the section values already in the state.
+void derive_radii(MemberState& state);
+
+// Everything after the section is known: axial, shear, bending, combined.
+void run(const FamilyRules& rules, Boxes& boxes, Messages& messages, MemberState& state);
+
+// Pure-compression effective width of a slender web, iterated on the web
+// stress: fills bef, Aef, f and iterations.
+void effective_width_pure_compression(MemberState& state);
+
+// The bound on the rounds of that iteration.
+inline constexpr int kMaxEffectiveWidthRounds = 1000;
+
+}  // namespace quintaro::checks::member_steps

@@ -1,0 +1,60 @@
+// Rolled I and rolled H sections: one check; the windows differ only in the
+// critical moment of lateral-torsional buckling about y and in the weight box
+// that the rolled I window reads.
+#include "checks/member.h"
+#include "checks/member_steps.h"
+
+namespace quintaro::checks {
+namespace {
+
+constexpr member_steps::FamilyRules kRolledIRules{
+    .slenderness_message = kSlendernessMessage,
+    .full_flange_outstand = false,
+    .iterate_pure_compression = true,
+    .shear = member_steps::ShearWeb::RolledPanel,
+    .mcr_y_beta2_times_lambda2 = true,
+};
+
+constexpr member_steps::FamilyRules kRolledHRules{
+    .slenderness_message = kSlendernessMessage,
+    .full_flange_outstand = false,
+    .iterate_pure_compression = true,
+    .shear = member_steps::ShearWeb::RolledPanel,
+    .mcr_y_beta2_times_lambda2 = false,
+};
+
+void check_rolled(MemberFamily family, const member_steps::FamilyRules& rules, Boxes& boxes,
+                  Messages& messages, MemberState& st) {
+    member_steps::start(boxes, st, family);
+    st.d = read_abs(boxes, "R_d");
+    st.bf = read_abs(boxes, "R_bf");
+    st.tw = read_abs(boxes, "R_tw");
+    st.tf = read_abs(boxes, "R_tf");
+    st.Ag = read_abs(boxes, "R_Ag");
+    if (family == MemberFamily::RolledI)
+        st.P = read_abs(boxes, "R_Peso");
+    st.Ix = read_abs(boxes, "R_Ix");
+    st.Iy = read_abs(boxes, "R_Iy");
+    st.Wx = read_abs(boxes, "R_Wx");
+    st.Wy = read_abs(boxes, "R_Wy");
+    st.Zx = read_abs(boxes, "R_Zx");
+    st.Zy = read_abs(boxes, "R_Zy");
+    st.IT = read_abs(boxes, "R_IT");
+    st.Lflx = read_abs(boxes, "Compri_x");
+    st.Lfly = read_abs(boxes, "Compri_y");
+    st.Lb = read_abs(boxes, "Compri_z");
+    member_steps::derive_radii(st);
+    member_steps::run(rules, boxes, messages, st);
+}
+
+}  // namespace
+
+void check_rolled_i(Boxes& boxes, Messages& messages, MemberState& state) {
+    check_rolled(MemberFamily::RolledI, kRolledIRules, boxes, messages, state);
+}
+
+void check_rolled_h(Boxes& boxes, Messages& messages, MemberState& state) {
+    check_rolled(MemberFamily::RolledH, kRolledHRules, boxes, messages, state);
+}
+
+}  // namespace quintaro::checks
