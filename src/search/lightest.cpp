@@ -37,6 +37,12 @@ Actions read_actions(PassTest test, const MemberDriver& driver) {
     return a;
 }
 
+SearchOutcome ended(SearchEnd end) {
+    SearchOutcome out;
+    out.end = end;
+    return out;
+}
+
 bool covers(double resistance, double action) {
     return std::fabs(resistance) >= std::fabs(action);
 }
@@ -91,6 +97,7 @@ SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberD
                    checks::Messages& messages) {
     SearchOutcome out;
     const bool tension = take_tension_branch(variant, actions.Nd);
+    out.tension = tension;
     for (;;) {
         if (!driver.calculate()) {
             // The check stopped on this row and nothing moved.
@@ -137,7 +144,7 @@ const SearchVariant* any_series_of(std::string_view window) {
 SearchOutcome search(std::string_view window, MemberDriver& driver, checks::Messages& messages) {
     const SearchVariant* of_window = any_series_of(window);
     if (!of_window)
-        return {SearchEnd::NoSeries, 0, false};
+        return ended(SearchEnd::NoSeries);
     // The conversion error of an action stops everything before the flag or
     // the table is touched.
     Actions actions;
@@ -145,22 +152,22 @@ SearchOutcome search(std::string_view window, MemberDriver& driver, checks::Mess
         actions = read_actions(of_window->test, driver);
     } catch (const HandlerError& error) {
         messages.show(error.what());
-        return {SearchEnd::ActionNotNumber, 0, false};
+        return ended(SearchEnd::ActionNotNumber);
     }
     driver.clear_invalid_length();
     const SearchVariant* found = find_search_variant(window, driver.series());
     if (!found)
-        return {SearchEnd::NoSeries, 0, false};
+        return ended(SearchEnd::NoSeries);
     const SearchVariant& variant = *found;
 
     if (!apply_order(driver, variant.order)) {
         messages.show(kNoWeightOrderMessage);
-        return {SearchEnd::NoWeightOrder, 0, false};
+        return ended(SearchEnd::NoWeightOrder);
     }
     if (!moved(driver.first(), messages))
-        return {SearchEnd::MoveFailed, 0, false};
+        return ended(SearchEnd::MoveFailed);
 
-    SearchOutcome out{SearchEnd::NothingToCheck, 0, false};
+    SearchOutcome out = ended(SearchEnd::NothingToCheck);
     if (!nothing_to_look_for(variant, actions) && !driver.eof())
         out = walk(variant, actions, driver, messages);
 
@@ -175,7 +182,7 @@ SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
                             checks::Messages& messages) {
     // Nothing escapes into the window: anything unforeseen is shown and ends
     // the search where it stands.
-    SearchOutcome out{SearchEnd::CheckStopped, 0, false};
+    SearchOutcome out = ended(SearchEnd::CheckStopped);
     checks::run_handler(messages, [&] { out = search(window, driver, messages); });
     return out;
 }

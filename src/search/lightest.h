@@ -29,8 +29,9 @@ enum class SearchEnd {
 
 struct SearchOutcome {
     SearchEnd end = SearchEnd::NothingToCheck;
-    int checks = 0;       // "Calcular" presses
-    bool passed = false;  // the current section passed the test
+    int checks = 0;        // "Calcular" presses
+    bool passed = false;   // the current section passed the test
+    bool tension = false;  // the walk judged the tension resistance
 };
 
 // Runs the search of `window` (its class name) through `driver`. Its own
