@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "checks/angle.h"
 #include "checks/member.h"
 
 namespace quintaro::search {
@@ -21,6 +22,12 @@ CheckValues check_values(const checks::WorkingState& state) {
         v.combined_ratio = m->S;
         v.lambda_x = m->lx;
         v.lambda_y = m->ly;
+        return v;
+    }
+    if (const auto* a = dynamic_cast<const checks::AngleState*>(&state)) {
+        // The angle windows are judged on the axial force alone.
+        v.tension = a->Rd_t;
+        v.compression = a->Rd_c;
         return v;
     }
     throw std::logic_error("the lightest-section search cannot read this working state");
