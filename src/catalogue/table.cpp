@@ -14,7 +14,8 @@ namespace {
 std::string upper(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     }
     return out;
 }
@@ -40,7 +41,8 @@ struct Table::Impl {
     std::function<void()> on_change;
 
     void notify() const {
-        if (on_change) on_change();
+        if (on_change)
+            on_change();
     }
     int current_record() const { return row < 0 ? -1 : rows[static_cast<std::size_t>(row)]; }
     const Cell* current_cell(int field) const;
@@ -52,6 +54,7 @@ struct Table::Impl {
     Status reload(int record, int fallback);
 
     void start_buffer(EditState new_state, int record);
+    void begin_edit();
     void drop_buffer();
     Result<RecordChange> buffer_change() const;
     Status post();
@@ -60,10 +63,13 @@ struct Table::Impl {
 };
 
 const Cell* Table::Impl::current_cell(int field) const {
-    if (field < 0) return nullptr;
+    if (field < 0)
+        return nullptr;
     const auto f = static_cast<std::size_t>(field);
-    if (state != EditState::Browse) return &buffer[f];
-    if (row < 0) return nullptr;
+    if (state != EditState::Browse)
+        return &buffer[f];
+    if (row < 0)
+        return nullptr;
     return &contents.records[static_cast<std::size_t>(current_record())].cells[f];
 }
 
@@ -89,7 +95,8 @@ void Table::Impl::apply_order(std::vector<int> fields, std::string name) {
 
 Status Table::Impl::reload(int record, int fallback) {
     auto fresh = read_table_file(path);
-    if (!fresh) return Status::failure(fresh.error());
+    if (!fresh)
+        return Status::failure(fresh.error());
     contents = std::move(fresh).value();
     rebuild(record, fallback);
     return success();
@@ -101,6 +108,17 @@ void Table::Impl::start_buffer(EditState new_state, int record) {
     buffer = record < 0 ? std::vector<Cell>(contents.fields.size())
                         : contents.records[static_cast<std::size_t>(record)].cells;
     changed.assign(contents.fields.size(), false);
+}
+
+// Editing an empty table starts a new row, as a dataset does.
+void Table::Impl::begin_edit() {
+    if (state != EditState::Browse)
+        return;
+    if (rows.empty()) {
+        start_buffer(EditState::Insert, -1);
+    } else {
+        start_buffer(EditState::Edit, current_record());
+    }
 }
 
 void Table::Impl::drop_buffer() {
@@ -116,7 +134,8 @@ Result<RecordChange> Table::Impl::buffer_change() const {
     change.record = state == EditState::Insert ? -1 : edit_record;
     std::string refused;
     for (std::size_t f = 0; f < buffer.size(); ++f) {
-        if (!changed[f]) continue;
+        if (!changed[f])
+            continue;
         auto bytes = encode_cell(contents.fields[f], buffer[f]);
         if (bytes) {
             change.fields.emplace_back(static_cast<int>(f), std::move(bytes).value());
@@ -124,16 +143,26 @@ Result<RecordChange> Table::Impl::buffer_change() const {
             refused += (refused.empty() ? "" : "\n") + bytes.error();
         }
     }
-    if (!refused.empty()) return Result<RecordChange>::failure(refused);
+    if (!refused.empty())
+        return Result<RecordChange>::failure(refused);
     return change;
 }
 
 Status Table::Impl::post() {
-    if (state == EditState::Browse) return success();
+    if (state == EditState::Browse)
+        return success();
+    const bool typed = std::find(changed.begin(), changed.end(), true) != changed.end();
+    if (state == EditState::Edit && !typed) {  // nothing to write, even to a read-only file
+        drop_buffer();
+        notify();
+        return success();
+    }
     const auto change = buffer_change();
-    if (!change) return Status::failure(change.error());
+    if (!change)
+        return Status::failure(change.error());
     const auto written = write_record(path, *change);
-    if (!written) return Status::failure(written.error());
+    if (!written)
+        return Status::failure(written.error());
     drop_buffer();
     const Status reread = reload(*written, row);
     notify();
@@ -142,7 +171,8 @@ Status Table::Impl::post() {
 
 template <typename Step>
 Status Table::Impl::move(Step step) {
-    if (Status posted = post(); !posted) return posted;
+    if (Status posted = post(); !posted)
+        return posted;
     if (rows.empty()) {
         at_eof = at_bof = true;
     } else {
@@ -157,9 +187,11 @@ Status Table::Impl::move(Step step) {
 Result<std::unique_ptr<Table>> Table::open(std::string_view file_name, const TableLocation& where) {
     using Opened = Result<std::unique_ptr<Table>>;
     auto path = locate_table(file_name, where);
-    if (!path) return Opened::failure(path.error());
+    if (!path)
+        return Opened::failure(path.error());
     auto contents = read_table_file(*path);
-    if (!contents) return Opened::failure(contents.error());
+    if (!contents)
+        return Opened::failure(contents.error());
 
     auto impl = std::make_unique<Impl>();
     impl->path = std::move(path).value();
@@ -172,14 +204,19 @@ Result<std::unique_ptr<Table>> Table::open(std::string_view file_name, const Tab
 Table::Table(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Table::~Table() = default;
 
-const std::string& Table::path() const { return impl_->path; }
-const std::vector<Field>& Table::fields() const { return impl_->contents.fields; }
+const std::string& Table::path() const {
+    return impl_->path;
+}
+const std::vector<Field>& Table::fields() const {
+    return impl_->contents.fields;
+}
 
 int Table::field_index(std::string_view name) const {
     const std::string wanted = upper(name);
     const auto& fields = impl_->contents.fields;
     for (std::size_t f = 0; f < fields.size(); ++f) {
-        if (upper(fields[f].name) == wanted) return static_cast<int>(f);
+        if (upper(fields[f].name) == wanted)
+            return static_cast<int>(f);
     }
     return -1;
 }
@@ -203,7 +240,8 @@ bool Table::set_field_order(const std::vector<std::string>& field_names) {
     std::string name;
     for (const auto& field_name : field_names) {
         const int field = field_index(field_name);
-        if (field < 0) return false;
+        if (field < 0)
+            return false;
         fields.push_back(field);
         name += (name.empty() ? "" : ";") + upper(field_name);
     }
@@ -211,8 +249,12 @@ bool Table::set_field_order(const std::vector<std::string>& field_names) {
     return true;
 }
 
-void Table::set_natural_order() { impl_->apply_order({}, ""); }
-std::string Table::order_name() const { return impl_->order_name; }
+void Table::set_natural_order() {
+    impl_->apply_order({}, "");
+}
+std::string Table::order_name() const {
+    return impl_->order_name;
+}
 
 Status Table::first() {
     return impl_->move([this](int) {
@@ -225,7 +267,8 @@ Status Table::first() {
 Status Table::next() {
     return impl_->move([this](int last_row) {
         impl_->at_eof = impl_->row == last_row;
-        if (!impl_->at_eof) ++impl_->row;
+        if (!impl_->at_eof)
+            ++impl_->row;
         impl_->at_bof = false;
     });
 }
@@ -233,7 +276,8 @@ Status Table::next() {
 Status Table::prior() {
     return impl_->move([this](int) {
         impl_->at_bof = impl_->row == 0;
-        if (!impl_->at_bof) --impl_->row;
+        if (!impl_->at_bof)
+            --impl_->row;
         impl_->at_eof = false;
     });
 }
@@ -246,30 +290,45 @@ Status Table::last() {
     });
 }
 
-bool Table::eof() const { return impl_->at_eof; }
-bool Table::bof() const { return impl_->at_bof; }
-bool Table::empty() const { return impl_->rows.empty(); }
-int Table::row_count() const { return static_cast<int>(impl_->rows.size()); }
-int Table::row_number() const { return impl_->row; }
-int Table::record_number() const { return impl_->current_record(); }
+bool Table::eof() const {
+    return impl_->at_eof;
+}
+bool Table::bof() const {
+    return impl_->at_bof;
+}
+bool Table::empty() const {
+    return impl_->rows.empty();
+}
+int Table::row_count() const {
+    return static_cast<int>(impl_->rows.size());
+}
+int Table::row_number() const {
+    return impl_->row;
+}
+int Table::record_number() const {
+    return impl_->current_record();
+}
 
 std::string Table::text(std::string_view field) const {
     const Cell* cell = impl_->current_cell(field_index(field));
     return cell == nullptr ? std::string() : cell->text;
 }
 
-EditState Table::state() const { return impl_->state; }
+EditState Table::state() const {
+    return impl_->state;
+}
 
 Status Table::edit() {
-    if (impl_->state != EditState::Browse) return success();
-    if (impl_->rows.empty()) return insert();
-    impl_->start_buffer(EditState::Edit, impl_->current_record());
+    if (impl_->state != EditState::Browse)
+        return success();
+    impl_->begin_edit();
     impl_->notify();
     return success();
 }
 
 Status Table::insert() {
-    if (Status posted = impl_->post(); !posted) return posted;
+    if (Status posted = impl_->post(); !posted)
+        return posted;
     impl_->start_buffer(EditState::Insert, -1);
     impl_->notify();
     return success();
@@ -282,18 +341,22 @@ Status Table::set_text(std::string_view field, std::string_view text) {
                                impl_->path + "\".");
     }
     auto cell = parse_cell(impl_->contents.fields[static_cast<std::size_t>(index)], text);
-    if (!cell) return Status::failure(cell.error());
-    if (Status started = edit(); !started) return started;
+    if (!cell)
+        return Status::failure(cell.error());
+    impl_->begin_edit();
     impl_->buffer[static_cast<std::size_t>(index)] = std::move(cell).value();
     impl_->changed[static_cast<std::size_t>(index)] = true;
     impl_->notify();
     return success();
 }
 
-Status Table::post() { return impl_->post(); }
+Status Table::post() {
+    return impl_->post();
+}
 
 void Table::cancel() {
-    if (impl_->state == EditState::Browse) return;
+    if (impl_->state == EditState::Browse)
+        return;
     impl_->drop_buffer();
     impl_->notify();
 }
@@ -303,12 +366,14 @@ Status Table::remove() {
         cancel();
         return success();
     }
-    if (impl_->rows.empty()) return Status::failure("Não há registro para apagar.");
+    if (impl_->rows.empty())
+        return Status::failure("Não há registro para apagar.");
     RecordChange change;
     change.record = impl_->current_record();
     change.mark_deleted = true;
     const auto written = write_record(impl_->path, change);
-    if (!written) return Status::failure(written.error());
+    if (!written)
+        return Status::failure(written.error());
     impl_->drop_buffer();
     const Status reread = impl_->reload(-1, impl_->row);
     impl_->notify();
@@ -316,7 +381,8 @@ Status Table::remove() {
 }
 
 Status Table::refresh() {
-    if (Status posted = impl_->post(); !posted) return posted;
+    if (Status posted = impl_->post(); !posted)
+        return posted;
     const Status reread = impl_->reload(impl_->current_record(), impl_->row);
     impl_->notify();
     return reread;

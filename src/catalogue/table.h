@@ -42,7 +42,7 @@ enum class EditState { Browse, Edit, Insert };
 // The file is read whole at open and after every post, delete and refresh;
 // a pending edit is dropped when the Table is destroyed (post it first).
 class Table {
-public:
+  public:
     // Opens `file_name` (a bare name such as "L_Laminado.dbf") in the places of
     // `where`. A missing file is an error naming the file and the folders searched.
     static Result<std::unique_ptr<Table>> open(std::string_view file_name,
@@ -76,8 +76,8 @@ public:
     bool eof() const;
     bool bof() const;
     bool empty() const;
-    int row_count() const;  // visible rows
-    int row_number() const;  // 0-based position of the current row in the order, -1 if empty
+    int row_count() const;      // visible rows
+    int row_number() const;     // 0-based position of the current row in the order, -1 if empty
     int record_number() const;  // the DBF record of the current row, -1 if empty
 
     // The current row's field as a data-aware box shows it: numbers in the
@@ -113,7 +113,7 @@ public:
     // row (moves, order changes, edits, posts, refresh).
     void set_on_change(std::function<void()> callback);
 
-private:
+  private:
     struct Impl;
     explicit Table(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,29 +16,6 @@ namespace quintaro::catalogue {
 namespace fs = std::filesystem;
 
 namespace {
-
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool same_name_any_case(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lower(x) == lower(y);
-           });
-}
-
-std::string find_in_folder(const fs::path& folder, std::string_view file_name) {
-    std::vector<std::string> matches;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        std::error_code type_ec;
-        if (same_name_any_case(name, file_name) && fs::is_regular_file(it->path(), type_ec)) {
-            matches.push_back(name);
-        }
-    }
-    if (matches.empty()) return {};
-    std::sort(matches.begin(), matches.end());
-    return (folder / matches.front()).string();
-}
 
 std::string error_reason(int error) {
     switch (error) {
@@ -68,22 +44,27 @@ std::string error_reason(int error) {
 // be the other of two names differing in case), ignores any .cpg beside it,
 // and so that a failed write or close is noticed: DBFClose reports nothing.
 struct IoState {
-    const char* path = nullptr;
+    std::string path;
     int first_error = 0;
 };
 thread_local IoState* t_io = nullptr;
 
-FILE* as_file(SAFile f) { return reinterpret_cast<FILE*>(f); }
+FILE* as_file(SAFile f) {
+    return reinterpret_cast<FILE*>(f);
+}
 
 void note_error(int error) {
-    if (t_io != nullptr && t_io->first_error == 0) t_io->first_error = error != 0 ? error : EIO;
+    if (t_io != nullptr && t_io->first_error == 0)
+        t_io->first_error = error != 0 ? error : EIO;
 }
 
 SAFile hook_open(const char* name, const char* access) {
     const std::string_view n(name);
-    if (n.size() >= 4 && same_name_any_case(n.substr(n.size() - 4), ".cpg")) return nullptr;
-    FILE* f = std::fopen(t_io->path, access);
-    if (f == nullptr) note_error(errno);
+    if (n.size() >= 4 && (n.substr(n.size() - 4) == ".cpg" || n.substr(n.size() - 4) == ".CPG"))
+        return nullptr;
+    FILE* f = std::fopen(t_io->path.c_str(), access);
+    if (f == nullptr)
+        note_error(errno);
     return reinterpret_cast<SAFile>(f);
 }
 SAOffset hook_read(void* p, SAOffset size, SAOffset count, SAFile f) {
@@ -91,34 +72,46 @@ SAOffset hook_read(void* p, SAOffset size, SAOffset count, SAFile f) {
 }
 SAOffset hook_write(void* p, SAOffset size, SAOffset count, SAFile f) {
     const SAOffset done = std::fwrite(p, size, count, as_file(f));
-    if (done != count) note_error(errno);
+    if (done != count)
+        note_error(errno);
     return done;
 }
 SAOffset hook_seek(SAFile f, SAOffset offset, int whence) {
     return static_cast<SAOffset>(std::fseek(as_file(f), static_cast<long>(offset), whence));
 }
-SAOffset hook_tell(SAFile f) { return static_cast<SAOffset>(std::ftell(as_file(f))); }
+SAOffset hook_tell(SAFile f) {
+    return static_cast<SAOffset>(std::ftell(as_file(f)));
+}
 int hook_flush(SAFile f) {
     const int r = std::fflush(as_file(f));
-    if (r != 0) note_error(errno);
+    if (r != 0)
+        note_error(errno);
     return r;
 }
 int hook_close(SAFile f) {
     const int r = std::fclose(as_file(f));
-    if (r != 0) note_error(errno);
+    if (r != 0)
+        note_error(errno);
     return r;
 }
-int hook_remove(const char*) { return -1; }
-void hook_error(const char*) { note_error(EIO); }
-double hook_atof(const char*) { return 0.0; }  // numbers are read by decode_cell
+int hook_remove(const char*) {
+    return -1;
+}
+void hook_error(const char*) {
+    note_error(EIO);
+}
+// Never used: numbers are read from their text by decode_cell.
+double hook_atof(const char*) {
+    return 0.0;
+}
 
 // One DBF file opened through shapelib with the hooks above.
 class DbfFile {
-public:
+  public:
     DbfFile(const std::string& path, const char* access) : previous_(t_io) {
-        io_.path = path.c_str();
+        io_.path = path;
         t_io = &io_;
-        SAHooks hooks{hook_open, hook_read,   hook_write, hook_seek, hook_tell,
+        SAHooks hooks{hook_open,  hook_read,  hook_write,  hook_seek,  hook_tell,
                       hook_flush, hook_close, hook_remove, hook_error, hook_atof};
         handle_ = DBFOpenLL(path.c_str(), access, &hooks);
     }
@@ -134,12 +127,13 @@ public:
     int error() const { return io_.first_error; }
     // Closes the file; the first error seen since opening, or 0.
     int close() {
-        if (handle_ != nullptr) DBFClose(handle_);
+        if (handle_ != nullptr)
+            DBFClose(handle_);
         handle_ = nullptr;
         return io_.first_error;
     }
 
-private:
+  private:
     IoState io_;
     IoState* previous_;
     DBFHandle handle_ = nullptr;
@@ -171,7 +165,8 @@ bool read_record(DBFHandle dbf, const std::vector<Field>& fields, int index, Rec
     record.cells.reserve(fields.size());
     for (int f = 0; f < static_cast<int>(fields.size()); ++f) {
         const char* stored = DBFReadStringAttribute(dbf, index, f);
-        if (stored == nullptr) return false;
+        if (stored == nullptr)
+            return false;
         const std::string text(stored);  // the next call reuses shapelib's buffer
         const bool is_null = DBFIsAttributeNULL(dbf, index, f) != 0;
         record.cells.push_back(decode_cell(fields[static_cast<std::size_t>(f)], text, is_null));
@@ -213,28 +208,36 @@ bool copy_contents(int from, int to, off_t expected_size, int& error) {
     off_t copied = 0;
     for (;;) {
         const ssize_t got = ::read(from, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return (error = errno), false;
-        if (got == 0) break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return (error = errno), false;
+        if (got == 0)
+            break;
         for (ssize_t done = 0; done < got;) {
             const ssize_t put = ::write(to, buffer + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno == EINTR) continue;
-            if (put < 0) return (error = errno), false;
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put < 0)
+                return (error = errno), false;
             done += put;
         }
         copied += got;
     }
-    if (copied != expected_size) return (error = EIO), false;
+    if (copied != expected_size)
+        return (error = EIO), false;
     return true;
 }
 
 // A copy of the table beside it, removed again unless committed.
 class TableCopy {
-public:
+  public:
     explicit TableCopy(std::string target) : target_(std::move(target)) {}
     ~TableCopy() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!path_.empty() && !committed_) ::unlink(path_.c_str());
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!path_.empty() && !committed_)
+            ::unlink(path_.c_str());
     }
     TableCopy(const TableCopy&) = delete;
     TableCopy& operator=(const TableCopy&) = delete;
@@ -244,20 +247,24 @@ public:
     // 0 on success, else the errno of what failed.
     int create() {
         struct stat st {};
-        if (::stat(target_.c_str(), &st) != 0) return errno;
+        if (::stat(target_.c_str(), &st) != 0)
+            return errno;
         const fs::path target(target_);
         // The copy must end in ".dbf": shapelib puts that extension on any name.
         std::string name =
             (target.parent_path() / ("." + target.stem().string() + "-XXXXXX.dbf")).string();
         fd_ = ::mkstemps(name.data(), 4);
-        if (fd_ < 0) return errno;
+        if (fd_ < 0)
+            return errno;
         path_ = name;
-        if (::fchmod(fd_, st.st_mode & 07777) != 0) return errno;
+        if (::fchmod(fd_, st.st_mode & 07777) != 0)
+            return errno;
         if (::geteuid() == 0 && ::fchown(fd_, st.st_uid, st.st_gid) != 0) {
             // Keeping the owner is a courtesy; the contents are what matter.
         }
         const int source = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
-        if (source < 0) return errno;
+        if (source < 0)
+            return errno;
         int error = 0;
         const bool copied = copy_contents(source, fd_, st.st_size, error);
         ::close(source);
@@ -266,21 +273,25 @@ public:
 
     // Puts the copy in place of the table; 0 on success, else an errno.
     int commit() {
-        if (::fsync(fd_) != 0) return errno;
+        if (::fsync(fd_) != 0)
+            return errno;
         const int fd = fd_;
         fd_ = -1;
-        if (::close(fd) != 0) return errno;
-        if (::rename(path_.c_str(), target_.c_str()) != 0) return errno;
+        if (::close(fd) != 0)
+            return errno;
+        if (::rename(path_.c_str(), target_.c_str()) != 0)
+            return errno;
         committed_ = true;
         sync_folder();
         return 0;
     }
 
-private:
+  private:
     void sync_folder() const {
         const std::string folder = fs::path(target_).parent_path().string();
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0) return;
+        if (fd < 0)
+            return;
         ::fsync(fd);  // the rename is done; failing to flush the folder loses nothing now
         ::close(fd);
     }
@@ -305,17 +316,25 @@ void stamp_today(DBFHandle dbf) {
     DBFSetLastModifiedDate(dbf, local.tm_year, local.tm_mon + 1, local.tm_mday);
 }
 
-void splice_fields(DBFHandle dbf, const RecordChange& change, std::string& bytes) {
+// False when the file's fields no longer are the ones the values were made
+// for (the file was restructured since it was read).
+bool splice_fields(DBFHandle dbf, const RecordChange& change, std::string& bytes) {
     for (const auto& [field, value] : change.fields) {
+        if (field < 0 || field >= DBFGetFieldCount(dbf))
+            return false;
         const auto offset = static_cast<std::size_t>(dbf->panFieldOffset[field]);
         const auto width = static_cast<std::size_t>(dbf->panFieldSize[field]);
-        bytes.replace(offset, width, value, 0, width);
+        if (value.size() != width || offset + width > bytes.size())
+            return false;
+        bytes.replace(offset, width, value);
     }
+    return true;
 }
 
 Result<Written> apply_change(const std::string& copy, const RecordChange& change) {
     DbfFile dbf(copy, "rb+");
-    if (!dbf) return Result<Written>::failure(error_reason(dbf.error() ? dbf.error() : EIO));
+    if (!dbf)
+        return Result<Written>::failure(error_reason(dbf.error() ? dbf.error() : EIO));
     const int count = DBFGetRecordCount(dbf.get());
     const auto length = static_cast<std::size_t>(dbf.get()->nRecordLength);
     Written out;
@@ -328,10 +347,12 @@ Result<Written> apply_change(const std::string& copy, const RecordChange& change
         out.bytes.assign(length, ' ');
     } else {
         const char* stored = DBFReadTuple(dbf.get(), out.record);
-        if (stored == nullptr) return Result<Written>::failure(error_reason(EIO));
+        if (stored == nullptr)
+            return Result<Written>::failure(error_reason(EIO));
         out.bytes.assign(stored, length);
     }
-    splice_fields(dbf.get(), change, out.bytes);
+    if (!splice_fields(dbf.get(), change, out.bytes))
+        return Result<Written>::failure("os campos do arquivo mudaram desde que foi aberto");
     bool written = DBFWriteTuple(dbf.get(), out.record, out.bytes.data()) != 0;
     if (change.mark_deleted) {
         out.bytes[0] = '*';
@@ -339,13 +360,15 @@ Result<Written> apply_change(const std::string& copy, const RecordChange& change
     }
     stamp_today(dbf.get());
     const int error = dbf.close();
-    if (!written || error != 0) return Result<Written>::failure(error_reason(error ? error : EIO));
+    if (!written || error != 0)
+        return Result<Written>::failure(error_reason(error ? error : EIO));
     return out;
 }
 
 bool reads_back(const std::string& copy, const Written& written) {
     DbfFile dbf(copy, "rb");
-    if (!dbf || DBFGetRecordCount(dbf.get()) != written.record_count) return false;
+    if (!dbf || DBFGetRecordCount(dbf.get()) != written.record_count)
+        return false;
     const char* stored = DBFReadTuple(dbf.get(), written.record);
     return stored != nullptr && std::string_view(stored, written.bytes.size()) == written.bytes &&
            dbf.error() == 0;
@@ -353,55 +376,43 @@ bool reads_back(const std::string& copy, const Written& written) {
 
 }  // namespace
 
-Result<std::string> locate_table(std::string_view file_name, const TableLocation& where) {
-    std::vector<fs::path> folders;
-    std::error_code ec;
-    folders.push_back(where.working_folder.empty() ? fs::current_path(ec)
-                                                   : fs::path(where.working_folder));
-    if (!where.user_data_folder.empty()) folders.emplace_back(where.user_data_folder);
-
-    const bool bare = !file_name.empty() && file_name.find('/') == std::string_view::npos;
-    std::string searched;
-    for (const auto& folder : folders) {
-        if (bare) {
-            std::string found = find_in_folder(folder, file_name);
-            if (!found.empty()) return found;
-        }
-        searched += (searched.empty() ? "\"" : ", \"") + folder.string() + "\"";
-    }
-    return Result<std::string>::failure("Tabela \"" + std::string(file_name) +
-                                        "\" não encontrada. Procurada em: " + searched + ".");
-}
-
 Result<TableContents> read_table_file(const std::string& path) {
     DbfFile dbf(path, "rb");
-    if (!dbf) return Result<TableContents>::failure(read_failure(path, dbf.error()));
+    if (!dbf)
+        return Result<TableContents>::failure(read_failure(path, dbf.error()));
     TableContents contents;
     contents.fields = read_fields(dbf.get());
     const int count = DBFGetRecordCount(dbf.get());
-    contents.records.resize(static_cast<std::size_t>(count));
+    // Grown record by record: a damaged header may claim far more records
+    // than the file holds, and reading stops at the first one missing.
     for (int r = 0; r < count; ++r) {
-        if (!read_record(dbf.get(), contents.fields, r, contents.records[static_cast<std::size_t>(r)])) {
+        Record record;
+        if (!read_record(dbf.get(), contents.fields, r, record)) {
             return Result<TableContents>::failure(read_failure(path, EIO));
         }
+        contents.records.push_back(std::move(record));
     }
-    if (dbf.close() != 0) return Result<TableContents>::failure(read_failure(path, dbf.error()));
+    if (dbf.close() != 0)
+        return Result<TableContents>::failure(read_failure(path, dbf.error()));
     return contents;
 }
 
 Result<int> write_record(const std::string& path, const RecordChange& change) {
     std::error_code ec;
     const std::string target = fs::canonical(path, ec).string();  // write beside the real file
-    if (ec) return Result<int>::failure(write_failure(path, error_reason(ENOENT)));
+    if (ec)
+        return Result<int>::failure(write_failure(path, error_reason(ENOENT)));
     const Status writable = check_writable(target);
-    if (!writable) return Result<int>::failure(writable.error());
+    if (!writable)
+        return Result<int>::failure(writable.error());
 
     TableCopy copy(target);
     if (const int error = copy.create(); error != 0) {
         return Result<int>::failure(write_failure(path, error_reason(error)));
     }
     const auto written = apply_change(copy.path(), change);
-    if (!written) return Result<int>::failure(write_failure(path, written.error()));
+    if (!written)
+        return Result<int>::failure(write_failure(path, written.error()));
     if (!reads_back(copy.path(), *written)) {
         return Result<int>::failure(
             write_failure(path, "o que foi gravado não confere na releitura"));

@@ -33,7 +33,7 @@ Result<TableContents> read_table_file(const std::string& path);
 
 // One change to one record of a table file.
 struct RecordChange {
-    int record = -1;  // -1 appends a new record
+    int record = -1;                                  // -1 appends a new record
     std::vector<std::pair<int, std::string>> fields;  // field index, exactly `width` bytes
     bool mark_deleted = false;
 };
