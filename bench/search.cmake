@@ -4,3 +4,12 @@ quintaro_add_bench(bench_search_core
     LIBS quintaro_search)
 target_compile_definitions(bench_search_core PRIVATE
     QUINTARO_BENCH_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+
+# quintaro-lote --lightest over the same catalogue, as a whole process.
+if(TARGET quintaro-lote)
+    quintaro_add_bench(bench_search_lote SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/search_lote.cpp)
+    target_compile_definitions(bench_search_lote PRIVATE
+        QUINTARO_LOTE_EXE="$<TARGET_FILE:quintaro-lote>"
+        QUINTARO_TABLES_DIR="${QUINTARO_BUILD_DATA_DIR}")
+    add_dependencies(bench_search_lote quintaro-lote)
+endif()
