@@ -277,21 +277,31 @@ bool MemberWindow::catalogue_present() {
     return false;
 }
 
-void MemberWindow::calculate() {
+bool MemberWindow::work(const std::function<void()>& job) {
+    const bool outer = !working_;
+    working_ = true;
+    const bool completed = checks::run_handler(*messages_, job);
+    working_ = !outer;
+    return completed;
+}
+
+bool MemberWindow::calculate() {
+    bool completed = false;
     if (catalogue_present()) {
-        checks::check(descriptor_.check, *boxes_, *messages_, *state_);
+        work([&] { completed = checks::check(descriptor_.check, *boxes_, *messages_, *state_); });
     }
+    return completed;
 }
 
 void MemberWindow::write_report() {
     if (catalogue_present() && report_action_) {
-        checks::run_handler(*messages_, [this] { report_action_(*this); });
+        work([this] { report_action_(*this); });
     }
 }
 
 void MemberWindow::find_lightest() {
     if (catalogue_present() && search_action_ && binding_->post_pending()) {
-        checks::run_handler(*messages_, [this] { search_action_(*this); });
+        work([this] { search_action_(*this); });
     }
 }
 
@@ -337,7 +347,7 @@ std::string MemberWindow::field_of(const char* box) const {
 
 void MemberWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !working_) {
         FormActivate();
     }
 }

@@ -50,6 +50,10 @@ class MemberWindow : public QDialog {
     // Why each missing table could not be opened, one text per table.
     const QStringList& open_failures() const { return open_failures_; }
 
+    // "Calcular" as the user presses it; false when the check was stopped (its
+    // message has been shown) or the catalogue is missing.
+    bool calculate();
+
     // "Relatório" and "Mais Leve" run these once they are set.
     void set_report_action(Action action) { report_action_ = std::move(action); }
     void set_search_action(Action action) { search_action_ = std::move(action); }
@@ -75,7 +79,7 @@ class MemberWindow : public QDialog {
     QWidget* build_results();
     QWidget* build_buttons();
     bool catalogue_present();
-    void calculate();
+    bool work(const std::function<void()>& job);
     void write_report();
     void find_lightest();
     void restore_default_order();
@@ -92,6 +96,9 @@ class MemberWindow : public QDialog {
     QStringList open_failures_;
     int shown_ = 0;
     QComboBox* series_box_ = nullptr;
+    // True while a button's work runs: the activation that follows a message
+    // box closing is not the user coming back to the window.
+    bool working_ = false;
     TableBinding* binding_ = nullptr;
     std::unique_ptr<checks::Boxes> boxes_;
     std::unique_ptr<checks::Messages> messages_;

@@ -82,7 +82,7 @@ TEST_F(Calcular, TheSteelIsReadFromTheSteelWindowAsAbsoluteValues) {
     child<QToolButton>(&steel, "Next")->click();
     set(&steel, "E_aco", "1");
     set(&rolled, "R_Nd", "100");
-    press(&rolled, "BitBtn1");
+    EXPECT_TRUE(rolled.calculate());
     EXPECT_EQ(text(&rolled, "R_RdNd"), "515,43");
 }
 
@@ -103,7 +103,7 @@ TEST_F(Calcular, AConversionErrorStopsTheCheckWithTheExactMessage) {
     set(&rolled, "resposta1", "Ok!");
     set(&rolled, "R_Nd", "100");
     set(&rolled, "R_Vd", "1.5");
-    press(&rolled, "BitBtn1");
+    EXPECT_FALSE(rolled.calculate());
     EXPECT_EQ(dialogs.messages, QStringList{"'1.5' is not a valid floating point value"});
     // The display was reset before the boxes were read; nothing was computed.
     EXPECT_EQ(text(&rolled, "R_RdNd"), "0,00");

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -166,6 +167,24 @@ TEST_F(Panel, ActivationRestoresTheDefaultOrderAndKeepsTheRow) {
     EXPECT_EQ(box(&window, "R_Perfil"), "W 200 x 15,0");
     press(&window, "Next");
     EXPECT_EQ(box(&window, "R_Perfil"), "W 250 x 17,9");
+}
+
+TEST_F(Panel, AMessageClosingDuringTheSearchDoesNotRestoreTheOrder) {
+    shell::TForm_I_Laminado window(context);
+    activate(&window);
+    const auto reactivated = [&window] {
+        QEvent change(QEvent::ActivationChange);
+        QApplication::sendEvent(&window, &change);
+    };
+    window.set_search_action([&](shell::MemberWindow& w) {
+        ASSERT_TRUE(w.shown_table()->set_index_tag("PESO"));
+        reactivated();  // as when a warning shown during the walk is closed
+    });
+    child<QPushButton>(&window, "BitBtn3")->click();
+    EXPECT_EQ(window.shown_table()->order_name(), "PESO");
+    // The user coming back to the window afterwards restores it.
+    reactivated();
+    EXPECT_EQ(window.shown_table()->order_name(), "D");
 }
 
 TEST_F(Panel, AngleWindowsRestoreTheirOwnDefaultTag) {
