@@ -18,6 +18,7 @@
 #include "shell/db_navigator.h"
 #include "shell/dialogs.h"
 #include "shell/drawings/section_drawing.h"
+#include "shell/lightest_search.h"
 #include "shell/table_binding.h"
 #include "shell/widget_boxes.h"
 
@@ -55,7 +56,8 @@ MemberWindow::MemberWindow(const MemberDescriptor& descriptor, const WindowConte
     : QDialog(parent),
       descriptor_(descriptor),
       checked_(checks::descriptor(descriptor.check)),
-      state_(checked_.make_state()) {
+      state_(checked_.make_state()),
+      search_action_(&find_lightest_section) {
     setObjectName(qs(descriptor.object_name));
     setWindowTitle(qs(descriptor.caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
