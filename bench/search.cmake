@@ -13,3 +13,12 @@ if(TARGET quintaro-lote)
         QUINTARO_TABLES_DIR="${QUINTARO_BUILD_DATA_DIR}")
     add_dependencies(bench_search_lote quintaro-lote)
 endif()
+
+# The same walk through the welded window, its panel and boxes updated on the
+# way (offscreen platform).
+if(TARGET quintaro_shell)
+    quintaro_add_bench(bench_search_window SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/search_window.cpp
+        LIBS quintaro_shell)
+    target_compile_definitions(bench_search_window PRIVATE
+        QUINTARO_BUNDLED_DATA="${QUINTARO_BUILD_DATA_DIR}")
+endif()
