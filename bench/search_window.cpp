@@ -10,6 +10,7 @@
 #include "shell/dialogs.h"
 #include "shell/escolhe_aco.h"
 #include "shell/member_windows.h"
+#include "shell/window_driver.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void WindowWalksWholeWeldedCs(benchmark::State& st) {
     const quintaro::catalogue::TableLocation where{QUINTARO_BUNDLED_DATA, ""};
     quintaro::shell::TEscolhe_Aco steel(where);
     quintaro::shell::TI_Soldado window(quintaro::shell::WindowContext{where, &steel});
+    quintaro::shell::connect_search(window);
     window.show();
     QApplication::processEvents();
     set(&window, "Compri_x", "600");

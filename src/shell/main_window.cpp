@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "shell/data_folders.h"
 #include "shell/dialogs.h"
@@ -174,9 +175,15 @@ void TForm1::build_menu() {
 
 void TForm1::show_modally(const char* class_name) {
     QDialog* window = find_window_ ? find_window_(class_name) : nullptr;
-    if (window != nullptr) {
-        window->exec();
+    if (window == nullptr) {
+        return;
     }
+    // Modal to the main window only: the report window, shown from a member
+    // window, stays usable beside it.
+    window->setWindowModality(Qt::WindowModal);
+    window->winId();
+    window->windowHandle()->setTransientParent(windowHandle());
+    window->exec();
 }
 
 void TForm1::open_help_page() {

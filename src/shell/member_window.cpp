@@ -18,7 +18,6 @@
 #include "shell/db_navigator.h"
 #include "shell/dialogs.h"
 #include "shell/drawings/section_drawing.h"
-#include "shell/lightest_search.h"
 #include "shell/table_binding.h"
 #include "shell/widget_boxes.h"
 
@@ -56,8 +55,7 @@ MemberWindow::MemberWindow(const MemberDescriptor& descriptor, const WindowConte
     : QDialog(parent),
       descriptor_(descriptor),
       checked_(checks::descriptor(descriptor.check)),
-      state_(checked_.make_state()),
-      search_action_(&find_lightest_section) {
+      state_(checked_.make_state()) {
     setObjectName(qs(descriptor.object_name));
     setWindowTitle(qs(descriptor.caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -292,6 +290,7 @@ bool MemberWindow::calculate() {
     if (catalogue_present()) {
         work([&] { completed = checks::check(descriptor_.check, *boxes_, *messages_, *state_); });
     }
+    check_complete_ = completed;
     return completed;
 }
 

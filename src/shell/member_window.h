@@ -42,6 +42,8 @@ class MemberWindow : public QDialog {
     TableBinding& binding() { return *binding_; }
     // What the last "Calcular" computed, for the report and the search.
     checks::WorkingState& state() { return *state_; }
+    // Whether the state holds a check that ran to its end.
+    bool& check_complete() { return check_complete_; }
 
     // The table in the panel (nullptr while its catalogue is missing) and the
     // window's tables in the order of the descriptor.
@@ -99,6 +101,7 @@ class MemberWindow : public QDialog {
     // True while a button's work runs: the activation that follows a message
     // box closing is not the user coming back to the window.
     bool working_ = false;
+    bool check_complete_ = false;
     TableBinding* binding_ = nullptr;
     std::unique_ptr<checks::Boxes> boxes_;
     std::unique_ptr<checks::Messages> messages_;

@@ -12,6 +12,7 @@
 #include "gui_testing.h"
 #include "shell/escolhe_aco.h"
 #include "shell/member_windows.h"
+#include "shell/window_driver.h"
 
 namespace quintaro::testing {
 namespace {
@@ -31,8 +32,11 @@ class MaisLeve : public ::testing::Test {
     shell::TEscolhe_Aco steel{folder.location()};
     shell::WindowContext context{folder.location(), &steel};
 
+    // A window as start-up makes it, with its "Mais Leve" connected.
     std::unique_ptr<shell::MemberWindow> make(SectionKind kind) {
-        return std::make_unique<shell::MemberWindow>(shell::member_descriptor(kind), context);
+        auto w = std::make_unique<shell::MemberWindow>(shell::member_descriptor(kind), context);
+        shell::connect_search(*w);
+        return w;
     }
     static void set(QWidget* w, const char* box, const char* text) {
         child<QLineEdit>(w, box)->setText(QString::fromUtf8(text));

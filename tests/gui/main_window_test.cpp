@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "gui_testing.h"
 #include "shell/application.h"
@@ -28,9 +29,14 @@ class MainWindow : public ::testing::Test {
     // (closing it), or "" when none was shown.
     QString modal_window_shown_by(const std::function<void()>& open) {
         QString shown;
+        main.show();
         QTimer::singleShot(0, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 shown = shell::class_name(modal);
+                // Modal to the main window alone, so that other top-level
+                // windows (the report) stay usable.
+                EXPECT_EQ(modal->windowModality(), Qt::WindowModal);
+                EXPECT_EQ(modal->windowHandle()->transientParent(), main.windowHandle());
                 modal->close();
             }
         });

@@ -1,0 +1,52 @@
+#include "shell/report_sink.h"
+
+#include "report/report.h"
+#include "shell/drawings/section_drawing.h"
+#include "shell/member_window.h"
+#include "shell/reporte/reporte.h"
+
+namespace quintaro::shell {
+
+void ReporteSink::show() {
+    window_.show();
+    window_.raise();
+    window_.activateWindow();
+}
+
+void ReporteSink::clear() {
+    window_.clearReport();
+    empty_ = true;
+}
+
+void ReporteSink::insert_picture() {
+    // At the top the picture goes in through the clipboard, as it is pasted
+    // by hand; anywhere else it is inserted where the text ends.
+    if (empty_) {
+        window_.pastePictureFirst(picture_);
+    } else {
+        window_.insertPicture(picture_);
+    }
+    empty_ = false;
+}
+
+void ReporteSink::append_line(std::string_view text) {
+    reporte::ReportStyle style;
+    style.bold = style_ != report::Style::Plain;
+    style.underline = style_ == report::Style::BoldUnderline;
+    const QColor colour =
+        colour_.window_text ? QColor() : QColor(colour_.red, colour_.green, colour_.blue);
+    window_.appendParagraph(QString::fromUtf8(text.data(), qsizetype(text.size())), size_, style,
+                            colour);
+    empty_ = false;
+}
+
+void connect_report(MemberWindow& window, reporte::TReporte& report_window) {
+    window.set_report_action([&report_window](MemberWindow& w) {
+        ReporteSink sink(report_window,
+                         drawings::section_picture(w.descriptor().section, QSize(240, 240)));
+        report::write_window_report(w.descriptor().check, w.boxes(), w.messages(),
+                                    {w.state(), w.check_complete()}, sink);
+    });
+}
+
+}  // namespace quintaro::shell
