@@ -12,6 +12,8 @@
 
 #include "catalogue/table.h"
 #include "csv.h"
+#include "search/catalogue_driver.h"
+#include "search/lightest.h"
 
 namespace quintaro::lote {
 namespace {
@@ -22,11 +24,13 @@ constexpr std::string_view kSeriesColumn = "Serie";
 constexpr std::string_view kMessagesColumn = "mensagens";
 constexpr std::string_view kSteelTable = "tipo_aco.dbf";
 constexpr std::string_view kUsage =
-    "uso: quintaro-lote [--tables PASTA] [--steel TIPO] [ENTRADA.csv | -]\n"
+    "uso: quintaro-lote [--tables PASTA] [--steel TIPO] [--lightest] [ENTRADA.csv | -]\n"
     "Verifica cada barra (uma por linha do CSV, separador ';', vírgula decimal)\n"
     "com as mesmas verificações das janelas e escreve as linhas com os resultados\n"
     "na saída padrão. Saída 0: todas verificadas; 1: alguma linha não pôde ser\n"
-    "verificada (motivo em 'mensagens'); 2: linha de comando ou arquivo inválido.\n";
+    "verificada (motivo em 'mensagens'); 2: linha de comando ou arquivo inválido.\n"
+    "--lightest: em vez de verificar o perfil da linha, procura no catálogo da\n"
+    "janela o perfil mais leve que passa (como \"Mais Leve\") e o escreve em 'perfil'.\n";
 
 std::string trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -113,10 +117,37 @@ struct RowOutcome {
     bool checked = false;
 };
 
-// Fills the boxes of the row's window and runs its check. An error that
-// stops the whole batch (a catalogue that cannot be read) is left in `fatal`.
+// "Mais Leve" of the row's window over its catalogue: the boxes end with the
+// section found and its results. False when the search could not be made.
+bool search_lightest(const checks::WindowDescriptor& window, RowBoxes& boxes,
+                     checks::Messages& messages, checks::WorkingState& state,
+                     SectionSource& sections) {
+    // The result boxes as a window shows them before any check.
+    for (const checks::ResultRow& r : window.results) {
+        boxes.set_text(r.box, "0,00");
+        if (!r.verdict.empty())
+            boxes.clear_verdict(r.verdict);
+    }
+    search::CatalogueDriver driver(
+        window, boxes, messages, state,
+        [&sections](const checks::CatalogueTable& t) { return sections.table(t); });
+    switch (search::find_lightest(window.class_name, driver, messages).end) {
+        case search::SearchEnd::Passed:
+        case search::SearchEnd::EndOfTable:
+        case search::SearchEnd::InvalidLength:
+        case search::SearchEnd::NothingToCheck:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Fills the boxes of the row's window and runs its check (or, with
+// `lightest`, its search, leaving the section columns of the row unread). An
+// error that stops the whole batch (a catalogue that cannot be read) is left
+// in `fatal`.
 RowOutcome check_row(const RowCells& cells, const SteelBoxes& steel, SectionSource& sections,
-                     std::string& fatal) {
+                     bool lightest, std::string& fatal) {
     RowOutcome outcome;
     const std::string window_name = cells.trimmed(kWindowColumn);
     const checks::WindowDescriptor* window = checks::find_window(window_name);
@@ -142,7 +173,7 @@ RowOutcome check_row(const RowCells& cells, const SteelBoxes& steel, SectionSour
 
     for (const checks::PanelField& p : window->panel)
         boxes.set_text(p.box, "");
-    const std::string designation = cells.trimmed(kSectionColumn);
+    const std::string designation = lightest ? std::string() : cells.trimmed(kSectionColumn);
     if (!designation.empty()) {
         Result<PanelTexts> row = sections.section(*window, *table, designation);
         if (!sections.fatal().empty()) {
@@ -158,7 +189,7 @@ RowOutcome check_row(const RowCells& cells, const SteelBoxes& steel, SectionSour
     }
     // Values typed in the row override the catalogue's.
     for (const checks::PanelField& p : window->panel) {
-        const std::string* cell = cells.find(p.box);
+        const std::string* cell = lightest ? nullptr : cells.find(p.box);
         if (cell != nullptr && !trim(*cell).empty())
             boxes.set_text(p.box, *cell);
     }
@@ -180,9 +211,31 @@ RowOutcome check_row(const RowCells& cells, const SteelBoxes& steel, SectionSour
 
     CollectedMessages messages;
     const auto state = window->make_state();
-    outcome.checked = checks::check(window->kind, boxes, messages, *state);
+    if (lightest) {
+        outcome.checked = search_lightest(*window, boxes, messages, *state, sections);
+        if (!sections.fatal().empty())
+            fatal = sections.fatal();
+    } else {
+        outcome.checked = checks::check(window->kind, boxes, messages, *state);
+    }
     outcome.messages = std::move(messages.shown);
     return outcome;
+}
+
+// After a search: `perfil` and the panel's columns show the section found
+// (nothing when the search never reached the catalogue); other columns are
+// written back as read.
+std::string found_section_cell(const RowOutcome& row, std::string_view column,
+                               const std::string& read) {
+    if (row.window == nullptr)
+        return read;
+    const std::string_view designation_box = row.window->panel.front().box;
+    const std::string_view box = column == kSectionColumn ? designation_box : column;
+    const bool panel = std::any_of(row.window->panel.begin(), row.window->panel.end(),
+                                   [&](const checks::PanelField& p) { return p.box == box; });
+    if (!panel)
+        return read;
+    return row.boxes.text(box);
 }
 
 // Index of one catalogue file by designation, built on first use.
@@ -209,6 +262,18 @@ class TableSource : public SectionSource {
                                                "' não encontrado em " + std::string(table.file));
         }
         return row->second;
+    }
+    catalogue::Table* table(const checks::CatalogueTable& table) override {
+        auto& slot = tables_[std::string(table.file)];
+        if (!slot) {
+            auto opened = catalogue::Table::open(table.file, {tables_dir_, ""});
+            if (!opened) {
+                fatal_ = opened.error();
+                return nullptr;
+            }
+            slot = std::move(opened.value());
+        }
+        return slot.get();
     }
     const std::string& fatal() const override { return fatal_; }
 
@@ -243,6 +308,7 @@ class TableSource : public SectionSource {
     std::string tables_dir_;
     std::string fatal_;
     std::unordered_map<std::string, Index> indexes_;
+    std::unordered_map<std::string, std::unique_ptr<catalogue::Table>> tables_;
 };
 
 Result<std::string> read_all(const std::string& input, std::istream& in) {
@@ -293,6 +359,8 @@ Result<Options> parse_command_line(const std::vector<std::string>& args,
             if (!value("--steel", options.steel) || options.steel.empty()) {
                 return Result<Options>::failure("--steel precisa do tipo de aço");
             }
+        } else if (arg == "--lightest") {
+            options.lightest = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             return Result<Options>::failure("opção desconhecida: " + arg);
         } else if (have_input) {
@@ -348,7 +416,7 @@ std::unique_ptr<SectionSource> table_source(const std::string& tables_dir) {
 }
 
 Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& steel,
-                               SectionSource& sections) {
+                               SectionSource& sections, bool lightest) {
     auto parsed = parse_csv(csv_text);
     if (!parsed)
         return Result<BatchOutcome>::failure(parsed.error());
@@ -389,6 +457,10 @@ Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& stee
     output.crlf = input.crlf;
     for (std::size_t i : kept)
         output.header.push_back(input.header[i]);
+    // The search writes the section it found into `perfil`.
+    const bool add_section_column = lightest && columns.find(kSectionColumn) == columns.end();
+    if (add_section_column)
+        output.header.emplace_back(kSectionColumn);
     for (std::string_view column : results)
         output.header.emplace_back(column);
     output.header.emplace_back(kMessagesColumn);
@@ -396,7 +468,7 @@ Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& stee
     BatchOutcome outcome;
     for (const auto& row : input.rows) {
         std::string fatal;
-        RowOutcome checked = check_row(RowCells(columns, row), steel, sections, fatal);
+        RowOutcome checked = check_row(RowCells(columns, row), steel, sections, lightest, fatal);
         if (!fatal.empty())
             return Result<BatchOutcome>::failure(fatal);
         if (!checked.checked)
@@ -404,7 +476,9 @@ Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& stee
         std::vector<std::string> out;
         out.reserve(output.header.size());
         for (std::size_t i : kept)
-            out.push_back(row[i]);
+            out.push_back(lightest ? found_section_cell(checked, input.header[i], row[i]) : row[i]);
+        if (add_section_column)
+            out.push_back(found_section_cell(checked, kSectionColumn, ""));
         for (std::string_view column : results) {
             out.push_back(checked.window != nullptr && checked.boxes.has(column)
                               ? checked.boxes.text(column)
@@ -440,7 +514,7 @@ int run(const std::vector<std::string>& args, const std::string& default_tables,
         return 2;
     }
     auto sections = table_source(options->tables_dir);
-    auto batch = run_batch(*text, *steel, *sections);
+    auto batch = run_batch(*text, *steel, *sections, options->lightest);
     if (!batch) {
         err << "quintaro-lote: " << batch.error() << "\n";
         return 2;

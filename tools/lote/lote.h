@@ -13,12 +13,17 @@
 // quintaro-lote: checks a list of members read from a CSV file with the very
 // check code of the member windows and writes each row back with the window's
 // result boxes, verdicts and messages.
+namespace quintaro::catalogue {
+class Table;
+}
+
 namespace quintaro::lote {
 
 struct Options {
     std::string tables_dir;  // "" = the process's working folder
     std::string steel;       // TIPO of tipo_aco.dbf; "" = its first row
     std::string input;       // a path, or "-" for standard input
+    bool lightest = false;   // search each row's catalogue for its lightest passing section
 };
 
 // Parses the arguments after the program name; fails with the reason for a
@@ -44,7 +49,11 @@ class SectionSource {
     virtual Result<PanelTexts> section(const checks::WindowDescriptor& window,
                                        const checks::CatalogueTable& table,
                                        std::string_view designation) = 0;
-    // The fatal error met by section(), or "".
+    // The open table of one catalogue, for walking it (one per file, kept
+    // for the whole batch); nullptr when it cannot be opened, the reason in
+    // `fatal`.
+    virtual catalogue::Table* table(const checks::CatalogueTable& table) = 0;
+    // The fatal error met by section() or table(), or "".
     virtual const std::string& fatal() const = 0;
 };
 
@@ -67,9 +76,11 @@ struct BatchOutcome {
 };
 
 // Checks every row of the CSV text. Fails (exit status 2) for a file that is
-// not a table of members or a catalogue that cannot be read.
+// not a table of members or a catalogue that cannot be read. With `lightest`
+// each row is the lightest-section search of its window instead, over the
+// window's catalogue (the row's section columns are not read).
 Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& steel,
-                               SectionSource& sections);
+                               SectionSource& sections, bool lightest = false);
 
 // The whole program: exit status 0 (all rows checked), 1 (some row could not
 // be checked; its reason is in its `mensagens`) or 2 (bad command line,

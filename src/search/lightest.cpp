@@ -1,0 +1,190 @@
+#include "search/lightest.h"
+
+#include <cmath>
+#include <string>
+
+#include "checks/frame.h"
+#include "common/decimal.h"
+#include "common/handler_error.h"
+
+namespace quintaro::search {
+namespace {
+
+struct Actions {
+    double Nd = 0.0;  // Ncd in the two-force window
+    double Vd = 0.0;
+    double Mdx = 0.0;
+    double Mdy = 0.0;
+    double Ntd = 0.0;  // two-force window only
+};
+
+Actions read_actions(PassTest test, const MemberDriver& driver) {
+    Actions a;
+    a.Nd = parse_decimal(driver.action_text("R_Nd"));
+    switch (test) {
+        case PassTest::Member:
+        case PassTest::MemberAndSlenderness:
+            a.Vd = parse_decimal(driver.action_text("R_Vd"));
+            a.Mdx = parse_decimal(driver.action_text("R_Mdx"));
+            a.Mdy = parse_decimal(driver.action_text("R_Mdy"));
+            break;
+        case PassTest::CompressionAndTension:
+            a.Ntd = parse_decimal(driver.action_text("R_Ntd"));
+            break;
+        case PassTest::Axial:
+            break;
+    }
+    return a;
+}
+
+SearchOutcome ended(SearchEnd end) {
+    SearchOutcome out;
+    out.end = end;
+    return out;
+}
+
+bool covers(double resistance, double action) {
+    return std::fabs(resistance) >= std::fabs(action);
+}
+
+bool passes(PassTest test, bool tension, const Actions& a, const CheckValues& v) {
+    constexpr double kRatioLimit = 1.0;
+    constexpr double kSlendernessLimit = 200.0;
+    const double axial = tension ? v.tension : v.compression;
+    switch (test) {
+        case PassTest::Axial:
+            return covers(axial, a.Nd);
+        case PassTest::CompressionAndTension:
+            return covers(v.tension, a.Ntd) && covers(v.compression, a.Nd);
+        case PassTest::Member:
+        case PassTest::MemberAndSlenderness:
+            break;
+    }
+    const bool member = covers(axial, a.Nd) && covers(v.shear, a.Vd) && covers(v.moment_x, a.Mdx) &&
+                        covers(v.moment_y, a.Mdy) && v.combined_ratio <= kRatioLimit;
+    if (test == PassTest::Member)
+        return member;
+    return member && v.lambda_x <= kSlendernessLimit && v.lambda_y <= kSlendernessLimit;
+}
+
+bool take_tension_branch(const SearchVariant& variant, double Nd) {
+    if (variant.tension_when == TensionWhen::Positive)
+        return Nd > 0.0;
+    return Nd >= 0.0;
+}
+
+bool nothing_to_look_for(const SearchVariant& variant, const Actions& a) {
+    return variant.test == PassTest::CompressionAndTension && a.Nd == 0.0 && a.Ntd == 0.0;
+}
+
+bool apply_order(MemberDriver& driver, const WalkOrder& order) {
+    if (order.name.empty())
+        return true;
+    if (order.by_fields)
+        return driver.set_field_order({std::string(order.name)});
+    return driver.set_index_tag(order.name);
+}
+
+bool moved(const Status& status, checks::Messages& messages) {
+    if (!status)
+        messages.show(status.error());
+    return status.ok();
+}
+
+// From the lightest row on: check, move on, judge the section just checked.
+// Leaves the row of the last check current.
+SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberDriver& driver,
+                   checks::Messages& messages) {
+    SearchOutcome out;
+    const bool tension = take_tension_branch(variant, actions.Nd);
+    out.tension = tension;
+    for (;;) {
+        if (!driver.calculate()) {
+            // The check stopped on this row and nothing moved.
+            ++out.checks;
+            out.end = SearchEnd::CheckStopped;
+            return out;
+        }
+        ++out.checks;
+        const CheckValues values = driver.values();
+        out.passed = passes(variant.test, tension, actions, values);
+        if (!moved(driver.next(), messages)) {
+            out.end = SearchEnd::MoveFailed;
+            return out;
+        }
+        if (driver.eof()) {
+            // Moving past the last row leaves the last row current: it is the
+            // one just checked.
+            out.end = SearchEnd::EndOfTable;
+            return out;
+        }
+        if (values.invalid_length != 0) {
+            out.end = SearchEnd::InvalidLength;
+            break;
+        }
+        if (out.passed) {
+            out.end = SearchEnd::Passed;
+            break;
+        }
+    }
+    if (!moved(driver.prior(), messages))
+        out.end = SearchEnd::MoveFailed;
+    return out;
+}
+
+// Which action boxes a window reads does not depend on its series.
+const SearchVariant* any_series_of(std::string_view window) {
+    for (const SearchVariant& v : search_variants()) {
+        if (v.window == window)
+            return &v;
+    }
+    return nullptr;
+}
+
+SearchOutcome search(std::string_view window, MemberDriver& driver, checks::Messages& messages) {
+    const SearchVariant* of_window = any_series_of(window);
+    if (!of_window)
+        return ended(SearchEnd::NoSeries);
+    // The conversion error of an action stops everything before the flag or
+    // the table is touched.
+    Actions actions;
+    try {
+        actions = read_actions(of_window->test, driver);
+    } catch (const HandlerError& error) {
+        messages.show(error.what());
+        return ended(SearchEnd::ActionNotNumber);
+    }
+    driver.clear_invalid_length();
+    const SearchVariant* found = find_search_variant(window, driver.series());
+    if (!found)
+        return ended(SearchEnd::NoSeries);
+    const SearchVariant& variant = *found;
+
+    if (!apply_order(driver, variant.order)) {
+        messages.show(kNoWeightOrderMessage);
+        return ended(SearchEnd::NoWeightOrder);
+    }
+    if (!moved(driver.first(), messages))
+        return ended(SearchEnd::MoveFailed);
+
+    SearchOutcome out = ended(SearchEnd::NothingToCheck);
+    if (!nothing_to_look_for(variant, actions) && !driver.eof())
+        out = walk(variant, actions, driver, messages);
+
+    // Changing the order keeps the current row.
+    apply_order(driver, variant.order_after);
+    return out;
+}
+
+}  // namespace
+
+SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
+                            checks::Messages& messages) {
+    // Nothing escapes into the window: anything unforeseen is shown and ends
+    // the search where it stands.
+    SearchOutcome out = ended(SearchEnd::CheckStopped);
+    checks::run_handler(messages, [&] { out = search(window, driver, messages); });
+    return out;
+}
+
+}  // namespace quintaro::search

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string_view>
+
+#include "checks/boxes.h"
+#include "search/member_driver.h"
+#include "search/variants.h"
+
+// "Mais Leve": the lightest section of a window's catalogue that passes the
+// window's own check for the actions typed in the window. The catalogue is
+// put in weight order and "Calcular" is pressed on one row after another from
+// the lightest; the walk stops at the first passing section, at the end of
+// the table, at an invalid length or at a check that was stopped. The row
+// whose check ran last is left current, so the section on screen and the
+// results on screen always belong together.
+namespace quintaro::search {
+
+enum class SearchEnd {
+    ActionNotNumber,  // an action box is not a number: nothing touched
+    NoSeries,         // the series box names no table: only the flag cleared
+    NoWeightOrder,    // the table cannot be put in weight order: nothing checked
+    NothingToCheck,   // no force to look for (two-force window), or an empty table
+    Passed,           // a section passed; it is current
+    EndOfTable,       // the heaviest section was checked last and is current
+    InvalidLength,    // a check refused a length; that section is current
+    CheckStopped,     // a check stopped on its message; that section is current
+    MoveFailed,       // the table could not move (its reason was shown)
+};
+
+struct SearchOutcome {
+    SearchEnd end = SearchEnd::NothingToCheck;
+    int checks = 0;        // "Calcular" presses
+    bool passed = false;   // the current section passed the test
+    bool tension = false;  // the walk judged the tension resistance
+};
+
+// Runs the search of `window` (its class name) through `driver`. Its own
+// messages (a non-numeric action, a table without weight order, a failed
+// move) go to `messages`; the checks show theirs through the driver.
+SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
+                            checks::Messages& messages);
+
+// Message shown when the catalogue has no weight order to walk.
+inline constexpr std::string_view kNoWeightOrderMessage =
+    "A tabela não tem o índice PESO:\nnão é possível localizar o perfil mais leve!";
+
+}  // namespace quintaro::search

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/result.h"
+
+namespace quintaro::search {
+
+// What the walk reads from a window's working state after each "Calcular".
+// Resistances keep the signs the checks give them (compression negative,
+// shear and moments signed like their actions); the walk compares magnitudes.
+struct CheckValues {
+    double tension = 0.0;      // design tension resistance
+    double compression = 0.0;  // design compression resistance (negative)
+    double shear = 0.0;
+    double moment_x = 0.0;
+    double moment_y = 0.0;
+    double combined_ratio = 0.0;
+    double lambda_x = 0.0;  // slenderness of the compression check
+    double lambda_y = 0.0;
+    int invalid_length = 0;  // the window's invalid-length flag
+};
+
+// A member window as the lightest-section search drives it: its action boxes,
+// its "Calcular", its catalogue table and its working state. The window
+// implements it over its own controls, quintaro-lote and the benchmarks over
+// a catalogue table and a set of boxes, the tests over a scripted catalogue.
+//
+// Table moves act on the table of the series the window shows (the only
+// table for windows without series). A move that cannot be made (an edit of
+// the current row that cannot be posted) returns the reason.
+class MemberDriver {
+  public:
+    virtual ~MemberDriver() = default;
+
+    // Text of an action box ("R_Nd", "R_Vd", ...).
+    virtual std::string action_text(std::string_view box) const = 0;
+    // Text of the series box; "" for windows without series.
+    virtual std::string series() const = 0;
+
+    virtual void clear_invalid_length() = 0;
+
+    // Orders of the catalogue table. False when the table has no such tag or
+    // field.
+    virtual bool set_index_tag(std::string_view tag) = 0;
+    virtual bool set_field_order(const std::vector<std::string>& fields) = 0;
+
+    virtual Status first() = 0;
+    virtual Status next() = 0;
+    virtual Status prior() = 0;
+    virtual bool eof() const = 0;
+
+    // Presses the window's "Calcular" on the current row, exactly as the user
+    // would: results cleared and rewritten, messages shown. False when the
+    // check was stopped (a box that is not a number, a numeric fault); its
+    // message has been shown then.
+    virtual bool calculate() = 0;
+
+    // The working state left by the last "Calcular", with the flag.
+    virtual CheckValues values() const = 0;
+};
+
+}  // namespace quintaro::search
