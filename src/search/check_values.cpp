@@ -20,6 +20,7 @@ CheckValues check_values(const checks::WorkingState& state) {
         v.moment_x = m->RdMdx;
         v.moment_y = m->RdMdy;
         v.combined_ratio = m->S;
+        v.combined_failed = m->amplification_unbounded;
         v.lambda_x = m->lx;
         v.lambda_y = m->ly;
         return v;

@@ -61,7 +61,8 @@ bool passes(PassTest test, bool tension, const Actions& a, const CheckValues& v)
             break;
     }
     const bool member = covers(axial, a.Nd) && covers(v.shear, a.Vd) && covers(v.moment_x, a.Mdx) &&
-                        covers(v.moment_y, a.Mdy) && v.combined_ratio <= kRatioLimit;
+                        covers(v.moment_y, a.Mdy) && v.combined_ratio <= kRatioLimit &&
+                        !v.combined_failed;
     if (test == PassTest::Member)
         return member;
     return member && v.lambda_x <= kSlendernessLimit && v.lambda_y <= kSlendernessLimit;

@@ -18,6 +18,9 @@ struct CheckValues {
     double moment_x = 0.0;
     double moment_y = 0.0;
     double combined_ratio = 0.0;
+    // The combined check failed without a ratio (compression at or above the
+    // amplification limit with a moment).
+    bool combined_failed = false;
     double lambda_x = 0.0;  // slenderness of the compression check
     double lambda_y = 0.0;
     int invalid_length = 0;  // the window's invalid-length flag

@@ -68,6 +68,8 @@ struct WalkCase {
 
 std::vector<WalkCase> walk_cases() {
     auto ratio = [](CheckValues& v, double x) { v.combined_ratio = x; };
+    // A combined check that failed without a ratio (x = 1) leaves its ratio at 0.
+    auto combined_failed = [](CheckValues& v, double x) { v.combined_failed = x > 0; };
     auto lambda_x = [](CheckValues& v, double x) { v.lambda_x = x; };
     auto lambda_y = [](CheckValues& v, double x) { v.lambda_y = x; };
     auto shear_negative = [](CheckValues& v, double x) { v.shear = -x; };
@@ -178,6 +180,15 @@ std::vector<WalkCase> walk_cases() {
          "",
          {},
          with(ratio, 1.2, 1.000001, 1.0, 0.5),
+         {"B", "C", "A"},
+         "A",
+         SearchEnd::Passed,
+         true},
+        {"a combined check failed without a ratio does not pass on its zero ratio",
+         "TForm_I_Laminado",
+         "",
+         {},
+         with(combined_failed, 1, 1, 0, 0),
          {"B", "C", "A"},
          "A",
          SearchEnd::Passed,
