@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "checks/angle.h"
 #include "checks/member.h"
 
 namespace quintaro::checks {
@@ -40,6 +41,54 @@ constexpr std::string_view kMemberInputs[] = {
     "Compri_x", "Compri_y", "Compri_z", "R_Nd", "R_Vd", "R_Mdx", "R_Mdy",
 };
 
+// Angle tables. The equal-leg table is named in two spellings by the windows;
+// the file is found without regard to case.
+constexpr PanelField kEqualAnglePanel[] = {
+    {"R_Perfil", "BITOLA"}, {"R_bf", "BF"},    {"R_tf", "TF"}, {"R_Ag", "AREA"},
+    {"R_Peso", "PESO"},     {"R_Ixy", "I_XY"}, {"R_rz", "RZ"}, {"R_xy", "XY"},
+};
+
+constexpr PanelField kTwoLegPanel[] = {
+    {"R_Perfil", "BITOLA"}, {"R_d", "BW"},      {"R_bf", "BF"}, {"R_tf", "TF"},
+    {"R_Ag", "AG"},         {"R_Peso", "PESO"}, {"R_Ix", "IX"}, {"R_Iy", "IY"},
+    {"R_x", "X"},           {"R_y", "Y"},       {"R_rz", "RZ"},
+};
+
+// The turned pairs show the angle about the other axis: the boxes of x show
+// the fields of y and the other way round.
+constexpr PanelField kTwoLegTurnedPanel[] = {
+    {"R_Perfil", "BITOLA"}, {"R_d", "BW"},      {"R_bf", "BF"}, {"R_tf", "TF"},
+    {"R_Ag", "AG"},         {"R_Peso", "PESO"}, {"R_Ix", "IY"}, {"R_Iy", "IX"},
+    {"R_x", "Y"},           {"R_y", "X"},       {"R_rz", "RZ"},
+};
+
+constexpr CatalogueTable kEqualAngleTable[] = {{"", "L_Laminado.DBF", "BF"}};
+constexpr CatalogueTable kEqualAngleTableLower[] = {{"", "L_Laminado.dbf", "BF"}};
+constexpr CatalogueTable kTwoLegTableBW[] = {{"", "L2_Laminado.DBF", "BW"}};
+constexpr CatalogueTable kTwoLegTableBF[] = {{"", "L2_Laminado.DBF", "BF"}};
+
+constexpr std::string_view kSingleAngleInputs[] = {"Compri_x", "Compri_y", "R_Nd"};
+constexpr std::string_view kPairInputs[] = {"Compri_x", "Compri_y", "R_Nd", "R_e"};
+constexpr std::string_view kPairTwoForceInputs[] = {"Compri_x", "Compri_y", "R_Nd", "R_Ntd", "R_e"};
+
+constexpr ResultRow kSingleAngleResults[] = {kAngleAxialRow};
+constexpr ResultRow kPairResults[] = {kAngleAxialRow, {kSpacingBox, ""}};
+constexpr ResultRow kPairTwoForceResults[] = {kAngleAxialRow, kAngleTensionRow, {kSpacingBox, ""}};
+
+constexpr BoxCaption kCaptions[] = {
+    {WindowKind::LT_Laminado, "R_Nd", "Ncd", "Solicitação de Cálculo à Compressão (Nc,Rd)"},
+    {WindowKind::LT_Laminado, "R_Ntd", "Ntd", "Solicitação de Cálculo à Tração (Nt,Rd)"},
+    {WindowKind::LT_Laminado, "R_RdNd", "Rd(Nc)", ""},
+    {WindowKind::LT_Laminado, "R_RdNt", "Rd(Nt)", ""},
+    {WindowKind::LT_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
+    {WindowKind::LU_Laminado, "R_espa", "Espaçadores em X a cada", ""},
+    {WindowKind::LX_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
+    {WindowKind::L2T_Ma_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
+    {WindowKind::L2T_Me_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
+    {WindowKind::L2U_Ma_Laminado, "R_espa", "Espaçadores em X a cada", ""},
+    {WindowKind::L2U_Me_Laminado, "R_espa", "Espaçadores em X a cada", ""},
+};
+
 template <void (*Family)(Boxes&, Messages&, MemberState&)>
 void member_check(Boxes& boxes, Messages& messages, WorkingState& state) {
     Family(boxes, messages, dynamic_cast<MemberState&>(state));
@@ -47,6 +96,15 @@ void member_check(Boxes& boxes, Messages& messages, WorkingState& state) {
 
 std::unique_ptr<WorkingState> make_member_state() {
     return std::make_unique<MemberState>();
+}
+
+template <const AngleRules& Rules>
+void angle_check(Boxes& boxes, Messages& messages, WorkingState& state) {
+    check_angle(Rules, boxes, messages, dynamic_cast<AngleState&>(state));
+}
+
+std::unique_ptr<WorkingState> make_angle_state() {
+    return std::make_unique<AngleState>();
 }
 
 const WindowDescriptor kWindows[] = {
@@ -58,6 +116,24 @@ const WindowDescriptor kWindows[] = {
      kMemberResults, &member_check<check_channel>, &make_member_state},
     {WindowKind::I_Soldado, "TI_Soldado", kWeldedTables, "Serie", kWeldedPanel, kMemberInputs,
      kMemberResults, &member_check<check_welded>, &make_member_state},
+    {WindowKind::L_Laminado, "TL_Laminado", kEqualAngleTable, "", kEqualAnglePanel,
+     kSingleAngleInputs, kSingleAngleResults, &angle_check<kSingleEqualRules>, &make_angle_state},
+    {WindowKind::L2_Laminado, "TL2_Laminado", kTwoLegTableBW, "", kTwoLegPanel, kSingleAngleInputs,
+     kSingleAngleResults, &angle_check<kSingleUnequalRules>, &make_angle_state},
+    {WindowKind::LT_Laminado, "TLT_Laminado", kEqualAngleTable, "", kEqualAnglePanel,
+     kPairTwoForceInputs, kPairTwoForceResults, &angle_check<kPairTRules>, &make_angle_state},
+    {WindowKind::LU_Laminado, "TLU_Laminado", kEqualAngleTableLower, "", kEqualAnglePanel,
+     kPairInputs, kPairResults, &angle_check<kPairURules>, &make_angle_state},
+    {WindowKind::LX_Laminado, "TLX_Laminado", kEqualAngleTableLower, "", kEqualAnglePanel,
+     kPairInputs, kPairResults, &angle_check<kPairXRules>, &make_angle_state},
+    {WindowKind::L2T_Ma_Laminado, "TL2T_Ma_Laminado", kTwoLegTableBF, "", kTwoLegPanel, kPairInputs,
+     kPairResults, &angle_check<kPair2TMaRules>, &make_angle_state},
+    {WindowKind::L2T_Me_Laminado, "TL2T_Me_Laminado", kTwoLegTableBF, "", kTwoLegTurnedPanel,
+     kPairInputs, kPairResults, &angle_check<kPair2TMeRules>, &make_angle_state},
+    {WindowKind::L2U_Ma_Laminado, "TL2U_Ma_Laminado", kTwoLegTableBF, "", kTwoLegPanel, kPairInputs,
+     kPairResults, &angle_check<kPair2UMaRules>, &make_angle_state},
+    {WindowKind::L2U_Me_Laminado, "TL2U_Me_Laminado", kTwoLegTableBW, "", kTwoLegTurnedPanel,
+     kPairInputs, kPairResults, &angle_check<kPair2UMeRules>, &make_angle_state},
 };
 
 }  // namespace
@@ -92,6 +168,22 @@ const CatalogueTable* table_for_series(const WindowDescriptor& window, std::stri
             return &t;
     }
     return nullptr;
+}
+
+std::span<const BoxCaption> box_captions() {
+    return kCaptions;
+}
+
+const BoxCaption* find_caption(WindowKind window, std::string_view box) {
+    for (const BoxCaption& c : kCaptions) {
+        if (c.window == window && c.box == box)
+            return &c;
+    }
+    return nullptr;
+}
+
+std::string_view calculate_button(WindowKind kind) {
+    return kind == WindowKind::LX_Laminado ? "BitBtn4" : "BitBtn1";
 }
 
 bool check(WindowKind kind, Boxes& boxes, Messages& messages, WorkingState& state) {

@@ -1,0 +1,400 @@
+#include "checks/angle.h"
+
+#include <cmath>
+#include <numbers>
+#include <span>
+
+#include "checks/numeric.h"
+#include "common/decimal.h"
+
+namespace quintaro::checks {
+
+const AngleRules kSingleEqualRules{
+    .section = AngleSection::SingleEqual,
+    .equal_legs = true,
+};
+
+const AngleRules kSingleUnequalRules{
+    .section = AngleSection::SingleUnequal,
+    .equal_legs = false,
+    .both_legs_q = true,
+    .reads_weight = true,
+};
+
+// Back to back, both outstanding legs given an effective width.
+const AngleRules kPairTRules{
+    .section = AngleSection::PairBackToBack,
+    .equal_legs = true,
+    .two_forces = true,
+    .qs_leg = Leg::bf,
+    .qa_leg = Leg::bf,
+    .qa_limit_without_spacer = 0.55,
+    .k = 2.0,
+    .spacer_warning = true,
+    .spacing = SpacingRule::LargerAxis,
+    .spacing_needs_both_lengths = false,
+};
+
+const AngleRules kPairURules{
+    .section = AngleSection::PairToeToToe,
+    .equal_legs = true,
+    .toe_leg = Leg::bf,
+    .qs_leg = Leg::bf,
+    .qa_leg = Leg::bf,
+    .qa_limit_without_spacer = 0.55,
+    .k = 1.0,
+    .spacing = SpacingRule::SmallerAxis,
+};
+
+const AngleRules kPairXRules{
+    .section = AngleSection::PairCross,
+    .equal_legs = true,
+    .qs_leg = Leg::bf,
+    .qa_leg = Leg::bf,
+    .qa_limit_without_spacer = 0.44,
+    .k = 1.0,
+    .spacer_warning = true,
+    .spacing = SpacingRule::CrossAxis,
+    .spacing_needs_both_lengths = true,
+};
+
+// Longer legs d upright and together.
+const AngleRules kPair2TMaRules{
+    .section = AngleSection::PairBackToBack,
+    .equal_legs = false,
+    .qs_leg = Leg::bf,
+    .qa_leg = Leg::d,
+    .qa_limit_without_spacer = 0.55,
+    .k = 1.0,
+    .spacer_warning = true,
+    .spacing = SpacingRule::LargerAxis,
+    .spacing_needs_both_lengths = true,
+    .reads_weight = true,
+};
+
+// Shorter legs bf upright and together; the panel shows the turned angle.
+const AngleRules kPair2TMeRules{
+    .section = AngleSection::PairBackToBack,
+    .equal_legs = false,
+    .qs_leg = Leg::d,
+    .qa_leg = Leg::bf,
+    .qa_limit_without_spacer = 0.55,
+    .k = 1.0,
+    .spacer_warning = true,
+    .spacing = SpacingRule::LargerAxis,
+    .spacing_needs_both_lengths = true,
+    .reads_weight = true,
+};
+
+// Legs bf horizontal with their tips facing across the gap.
+const AngleRules kPair2UMaRules{
+    .section = AngleSection::PairToeToToe,
+    .equal_legs = false,
+    .toe_leg = Leg::bf,
+    .qs_leg = Leg::bf,
+    .qa_leg = Leg::d,
+    .qa_limit_without_spacer = 0.55,
+    .k = 1.0,
+    .spacing = SpacingRule::SmallerAxis,
+    .reads_weight = true,
+};
+
+// Legs d horizontal with their tips facing across the gap.
+const AngleRules kPair2UMeRules{
+    .section = AngleSection::PairToeToToe,
+    .equal_legs = false,
+    .toe_leg = Leg::d,
+    .qs_leg = Leg::bf,
+    .qa_leg = Leg::d,
+    .qa_limit_without_spacer = 0.55,
+    .k = 1.0,
+    .spacing = SpacingRule::SmallerAxis,
+    .reads_weight = true,
+};
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kPhi = 0.9;           // yield in tension, compression
+constexpr double kPhiFracture = 0.75;  // tension fracture
+constexpr double kCurveC = 0.384;      // column curve c, every axis of every angle window
+constexpr double kSpacerLimit = 0.44;  // Qa leg limit with a spacer, times √(E/fy)
+
+bool is_pair(const AngleRules& rules) {
+    return rules.section != AngleSection::SingleEqual &&
+           rules.section != AngleSection::SingleUnequal;
+}
+
+double leg(const AngleState& st, Leg which) {
+    return which == Leg::bf ? st.bf : st.d;
+}
+
+// The force that asks for compression and the one that asks for tension.
+bool compressed(const AngleRules& rules, const AngleState& st) {
+    return rules.two_forces ? !is_zero(st.Nd) : st.Nd < 0.0;
+}
+bool tensioned(const AngleRules& rules, const AngleState& st) {
+    return rules.two_forces ? !is_zero(st.Nt) : st.Nd > 0.0;
+}
+
+void reset(const AngleRules& rules, Boxes& boxes, AngleState& st) {
+    reset_results(boxes, std::span(&kAngleAxialRow, 1));
+    if (rules.two_forces)
+        reset_results(boxes, std::span(&kAngleTensionRow, 1));
+    if (rules.spacing != SpacingRule::None)
+        boxes.set_text(kSpacingBox, "0,00");
+    // Nothing of an earlier run survives except the invalid-length flag, so
+    // that the search and the report see only what this run computed.
+    const int flag = st.invalid_length;
+    st = AngleState{};
+    st.invalid_length = flag;
+}
+
+void read(const AngleRules& rules, const Boxes& boxes, AngleState& st) {
+    if (boxes.has("R_Perfil"))
+        st.designation = boxes.text("R_Perfil");
+    st.steel = read_steel(boxes);
+    st.Nd = read_signed(boxes, "R_Nd");
+    if (rules.two_forces)
+        st.Nt = read_signed(boxes, "R_Ntd");
+    st.Ag1 = read_abs(boxes, "R_Ag");
+    st.Lflx = read_abs(boxes, "Compri_x");
+    st.Lfly = read_abs(boxes, "Compri_y");
+    st.bf = read_abs(boxes, "R_bf");
+    st.tf = read_abs(boxes, "R_tf");
+    if (rules.equal_legs) {
+        st.Ix1 = read_abs(boxes, "R_Ixy");
+        st.Iy1 = st.Ix1;
+        // The cross works with the diagonal axes and needs no centroid.
+        if (is_pair(rules) && rules.section != AngleSection::PairCross)
+            st.c = read_abs(boxes, "R_xy");
+    } else {
+        st.d = read_abs(boxes, "R_d");
+        st.Ix1 = read_abs(boxes, "R_Ix");
+        st.Iy1 = read_abs(boxes, "R_Iy");
+        if (is_pair(rules))
+            st.c = read_abs(boxes, "R_x");
+    }
+    st.rz = read_abs(boxes, "R_rz");
+    if (rules.reads_weight)
+        st.P = read_abs(boxes, "R_Peso");
+    if (is_pair(rules))
+        st.e = read_abs(boxes, "R_e");
+}
+
+void form_section(const AngleRules& rules, AngleState& st) {
+    const double e_cm = st.e * 0.1;
+    switch (rules.section) {
+        case AngleSection::SingleEqual:
+            // Principal axes: the minor one from rz; Ix' + Iy' is the same
+            // about any pair of perpendicular axes.
+            st.Ag = st.Ag1;
+            st.Ix = finite(st.Ag * st.rz * st.rz);
+            st.Iy = finite(2.0 * st.Ix1 - st.Ix);
+            st.rx = st.rz;
+            st.ry = root(divide(st.Iy, st.Ag));
+            return;
+        case AngleSection::SingleUnequal:
+            st.Ag = st.Ag1;
+            st.Ix = finite(st.Ag * st.rz * st.rz);
+            st.Iy = finite(st.Ix1 + st.Iy1 - st.Ix);
+            st.rx = root(divide(st.Ix, st.Ag));
+            st.ry = root(divide(st.Iy, st.Ag));
+            return;
+        case AngleSection::PairBackToBack:
+            st.s = finite(st.c + e_cm * 0.5);
+            break;
+        case AngleSection::PairToeToToe:
+            st.s = finite(leg(st, rules.toe_leg) * 0.1 + e_cm * 0.5 - st.c);
+            break;
+        case AngleSection::PairCross:
+            st.Ag = finite(2.0 * st.Ag1);
+            st.rx = root(divide(st.Ix1, st.Ag1));
+            st.ry = root(2.0 * square(st.rx) - square(st.rz));
+            return;
+    }
+    st.Ag = finite(2.0 * st.Ag1);
+    st.Ix = finite(2.0 * st.Ix1);
+    st.Iy = finite(2.0 * (st.Iy1 + st.Ag1 * square(st.s)));
+    st.rx = root(divide(st.Ix, st.Ag));
+    st.ry = root(divide(st.Iy, st.Ag));
+}
+
+// Local-buckling factor of an unstiffened leg of width b.
+double leg_factor(const Steel& s, double b, double tf) {
+    const double sqrt_E_fy = root(divide(s.E, s.fy));
+    const double ratio = divide(b, tf);
+    if (ratio <= 0.44 * sqrt_E_fy)
+        return 1.0;
+    if (ratio <= 0.9 * sqrt_E_fy)
+        return finite(1.34 - 0.77 * ratio * root(divide(s.fy, s.E)));
+    return divide(0.52 * s.E, s.fy * square(ratio));
+}
+
+// Effective-width factor of the leg that the pair's spacers stiffen.
+void effective_width_factor(const AngleRules& rules, AngleState& st) {
+    const Steel& s = st.steel;
+    const double b = leg(st, rules.qa_leg);
+    const double limit = is_zero(st.e) ? rules.qa_limit_without_spacer : kSpacerLimit;
+    st.qa_ratio = divide(b, st.tf);
+    st.qa_limit = finite(limit * root(divide(s.E, s.fy)));
+    if (st.qa_ratio <= st.qa_limit) {
+        st.Qa = 1.0;
+        return;
+    }
+    const double sqrt_F = root(10.0 * s.fy);  // fy in MPa
+    st.bef = finite(divide(862.0 * st.tf, sqrt_F) * (1.0 - divide(152.0, sqrt_F * st.qa_ratio)));
+    // A leg is never wider than itself: a wider effective width would give
+    // more than the gross area.
+    if (st.bef > b) {
+        st.bef = b;
+        st.bef_capped = true;
+    }
+    st.Aef = finite(st.Ag - rules.k * (b - st.bef) * st.tf * 0.01);
+    st.Qa = divide(st.Aef, st.Ag);
+}
+
+// Reduction factor of column curve c at reduced slenderness l2; β is left in B.
+double curve_c(double l2, double& B) {
+    if (l2 <= 0.2) {
+        B = 0.0;
+        return 1.0;
+    }
+    const double l2sq = square(l2);
+    B = finite(divide(1.0, 2.0 * l2sq) * (1.0 + kCurveC * root(l2sq - 0.04) + l2sq));
+    return finite(B - root(square(B) - divide(1.0, l2sq)));
+}
+
+void tension(const AngleRules& rules, Boxes& boxes, AngleState& st) {
+    const Steel& s = st.steel;
+    st.ran_tension = true;
+    st.Rd1 = finite(kPhi * st.Ag * s.fy);
+    st.Rd2 = finite(kPhiFracture * st.Ag * s.fu);
+    st.Rd_t = st.Rd1 > st.Rd2 ? st.Rd2 : st.Rd1;
+    // Judged on the magnitude: a tension typed with a minus sign in the
+    // tension box is still a tension.
+    const double N = std::fabs(rules.two_forces ? st.Nt : st.Nd);
+    show_result(boxes, rules.two_forces ? kAngleTensionRow : kAngleAxialRow, st.Rd_t,
+                N <= st.Rd1 && N <= st.Rd2);
+}
+
+void compression(const AngleRules& rules, Boxes& boxes, Messages& messages, AngleState& st) {
+    const Steel& s = st.steel;
+    st.ran_compression = true;
+    const bool single = !is_pair(rules);
+    st.lx = divide(st.Lflx, st.rx);
+    st.ly = divide(st.Lfly, st.ry);
+    if (single)
+        st.lz = divide(st.Lfly, st.rz);
+    if (st.lx > kSlendernessLimit || st.ly > kSlendernessLimit || st.lz > kSlendernessLimit) {
+        st.slenderness_warning = true;
+        messages.show(kSlendernessMessage);
+    }
+
+    if (single) {
+        st.Q_bf = leg_factor(s, st.bf, st.tf);
+        st.Q = st.Q_bf;
+        if (rules.both_legs_q) {
+            st.Q_d = leg_factor(s, st.d, st.tf);
+            if (st.Q_d < st.Q)
+                st.Q = st.Q_d;
+        }
+    } else {
+        st.Qs = leg_factor(s, leg(st, rules.qs_leg), st.tf);
+        effective_width_factor(rules, st);
+        st.Q = finite(st.Qs * st.Qa);
+    }
+
+    const double reduce = root(divide(st.Q * s.fy, s.E));
+    st.lx2 = finite(st.lx / kPi * reduce);
+    st.ly2 = finite(st.ly / kPi * reduce);
+    st.rox = curve_c(st.lx2, st.Bx);
+    st.roy = curve_c(st.ly2, st.By);
+    st.ro = st.roy < st.rox ? st.roy : st.rox;
+    if (single) {
+        st.lz2 = finite(st.lz / kPi * reduce);
+        st.roz = curve_c(st.lz2, st.Bz);
+        if (st.roz < st.ro)
+            st.ro = st.roz;
+    }
+    st.Rd_c = finite(-kPhi * st.ro * st.Q * st.Ag * s.fy);
+    show_result(boxes, kAngleAxialRow, st.Rd_c, resists(st.Rd_c, st.Nd));
+}
+
+// The largest spacing of the spacers: the slenderness of one angle between
+// spacers (over its rz) kept to that of the pair, or to 240 under tension.
+void spacing(const AngleRules& rules, Boxes& boxes, AngleState& st) {
+    const bool pushed = compressed(rules, st);
+    const bool pulled = tensioned(rules, st);
+    if (!pushed && !pulled)
+        return;
+    st.ran_spacing = true;
+    const bool x_set = !is_zero(st.Lflx);
+    const bool y_set = !is_zero(st.Lfly);
+    const bool lengths_usable =
+        rules.spacing_needs_both_lengths ? (x_set && y_set) : (x_set || y_set);
+    switch (rules.spacing) {
+        case SpacingRule::None:
+            return;
+        case SpacingRule::LargerAxis:
+            if (pushed && lengths_usable) {
+                st.lx = divide(st.Lflx, st.rx);
+                st.ly = divide(st.Lfly, st.ry);
+                st.ac = finite(st.rz * (st.ly > st.lx ? st.ly : st.lx));
+            }
+            if (pulled)
+                st.at = finite(kTensionSpacingSlenderness * st.rz);
+            break;
+        case SpacingRule::SmallerAxis: {
+            st.lx = divide(st.Lflx, st.rx);
+            st.ly = divide(st.Lfly, st.ry);
+            const double value = finite(st.rz * (st.ly < st.lx ? st.ly : st.lx));
+            if (pushed)
+                st.ac = value;
+            if (pulled)
+                st.at = value;
+            break;
+        }
+        case SpacingRule::CrossAxis:
+            if (pushed && lengths_usable) {
+                st.ly = divide(st.Lfly, st.ry);
+                st.lz = divide(st.Lfly, st.rz);
+                st.ac = finite(st.rz * (st.lz > st.ly ? st.lz : st.ly));
+            }
+            if (pulled)
+                st.at = finite(kTensionSpacingSlenderness * st.rz);
+            break;
+    }
+    st.espa = st.at > st.ac ? st.at : st.ac;
+    boxes.set_text(kSpacingBox, format_decimal(st.espa, 6));
+}
+
+}  // namespace
+
+void check_angle(const AngleRules& rules, Boxes& boxes, Messages& messages, AngleState& st) {
+    reset(rules, boxes, st);
+    read(rules, boxes, st);
+    form_section(rules, st);
+
+    if (rules.spacer_warning && !is_zero(st.e) && st.tf > st.e) {
+        st.spacer_warning = true;
+        messages.show(kSpacerMessage);
+    }
+
+    if (tensioned(rules, st))
+        tension(rules, boxes, st);
+
+    if (compressed(rules, st)) {
+        if (is_zero(st.Lflx) || is_zero(st.Lfly)) {
+            messages.show(kAngleLengthMessage);
+            st.invalid_length = 1;
+        } else {
+            compression(rules, boxes, messages, st);
+        }
+    }
+
+    if (rules.spacing != SpacingRule::None)
+        spacing(rules, boxes, st);
+}
+
+}  // namespace quintaro::checks
