@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/decimal.h"
+#include "report/writer.h"
 
 namespace quintaro::report {
 namespace {
@@ -12,15 +12,8 @@ namespace {
 using checks::AxisBending;
 using checks::MemberFamily;
 using checks::MemberState;
-
-// Numbers as the report shows them: six significant digits, eight for the
-// steel strengths, the four plate dimensions and the weight.
-std::string n(double value) {
-    return format_decimal(value, 6);
-}
-std::string n8(double value) {
-    return format_decimal(value, 8);
-}
+using detail::n;
+using detail::n8;
 
 // The critical moment of lateral-torsional buckling beyond λr, as written for
 // one axis: its formula line and the pieces of the substitution line around
@@ -115,21 +108,17 @@ const FamilyTexts& texts_of(MemberFamily family) {
     return kRolledI;
 }
 
-constexpr std::string_view kPassed = "Ok! Perfil suporta ao esforço solicitado!";
-constexpr std::string_view kFailed = "Não Ok! Perfil não suporta ao esforço solicitado!";
-constexpr std::string_view kChooseAnother = "Adote outro perfil!";
-
-class MemberReport {
+class MemberReport : public detail::Writer {
   public:
     MemberReport(const MemberState& state, ReportSink& sink)
-        : st_(state), s_(state.steel), t_(texts_of(state.family)), sink_(sink) {}
+        : Writer(sink, texts_of(state.family).greek),
+          st_(state),
+          s_(state.steel),
+          t_(texts_of(state.family)) {}
 
     void write() {
         if (!t_.shows_last)
             sink_.show();
-        sink_.clear();
-        sink_.insert_picture();
-        sink_.set_colour(kWindowText);
         header();
         if (st_.ran_tension)
             tension();
@@ -148,73 +137,10 @@ class MemberReport {
     }
 
   private:
-    // The template with its slenderness and constant letters in place.
-    std::string g(std::string_view text) const {
-        std::string out;
-        out.reserve(text.size() + 8);
-        for (char c : text) {
-            if (c == '@')
-                out += t_.greek ? "λ" : "l";
-            else if (c == '#')
-                out += t_.greek ? "β" : "B";
-            else
-                out += c;
-        }
-        return out;
-    }
-
-    void put(std::string_view text) { sink_.append_line(text); }
-    void empty() { put(""); }
-
-    void heading(std::string_view text) {
-        sink_.set_style(Style::BoldUnderline);
-        put(text);
-        sink_.set_style(Style::Plain);
-    }
-    void subheading(std::string_view text) {
-        sink_.set_style(Style::Bold);
-        put(text);
-        sink_.set_style(Style::Plain);
-    }
-
-    // The two verdict lines, in green or red, then back to window text.
-    void verdict_lines(bool passed) {
-        if (passed) {
-            sink_.set_colour(kPassGreen);
-            put(kPassed);
-            empty();
-        } else {
-            sink_.set_colour(kFailRed);
-            put(kFailed);
-            put(kChooseAnother);
-            empty();
-        }
-        sink_.set_colour(kWindowText);
-    }
-
-    void verdict(std::string_view comparison, const std::string& values, bool passed) {
-        put(comparison);
-        put(values);
-        empty();
-        verdict_lines(passed);
-    }
-
     // ---- Header ------------------------------------------------------
 
     void header() {
-        sink_.set_size(12);
-        heading(t_.title);
-        empty();
-        sink_.set_size(11);
-        subheading("Propriedades do Aço");
-        put("Tipo = " + s_.name);
-        put("fy = " + n8(s_.fy) + " kN/cm²");
-        put("fu = " + n8(s_.fu) + " kN/cm²");
-        put("fr = 11,5 kN/cm²");
-        put("E = 20500 kN/cm²");
-        put("G = 7892,5 kN/cm²");
-        empty();
-
+        opening(t_.title, s_);
         subheading("Propriedades geométricas do perfil");
         if (t_.properties == Properties::Welded)
             welded_properties();
@@ -505,30 +431,6 @@ class MemberReport {
         put("Qa =Aef/Ag");
         put("Qa =" + n(st_.Aef) + "/" + n(st_.Ag));
         put("Qa = " + n(st_.Qa));
-        empty();
-    }
-
-    // Reduction factor of one column curve.
-    void curve(char axis, double l2, double alpha, double B, double rho,
-               std::string_view low_range) {
-        const std::string a(1, axis);
-        if (l2 <= 0.2) {
-            put(g(low_range));
-            put("ro" + a + " = 1");
-            empty();
-            return;
-        }
-        const std::string L = g("@" + a + "2");
-        const std::string beta = g("#" + a);
-        put(L + " > 0,2");
-        put(beta + " =(1/(2*" + L + "²))*(1+a" + a + "*raiz(" + L + "²-0.04)+" + L + "²)");
-        put(beta + " =(1/(2*" + n(l2) + "²))*(1+" + n(alpha) + "*raiz(" + n(l2) + "²-0.04)+" +
-            n(l2) + "²)");
-        put(beta + " = " + n(B));
-        empty();
-        put("ro" + a + " = " + beta + "-raiz(" + beta + "²-(1/" + L + "²))");
-        put("ro" + a + " = " + n(B) + "-raiz(" + n(B) + "²-(1/" + n(l2) + "²))");
-        put("ro" + a + " = " + n(rho));
         empty();
     }
 
@@ -933,7 +835,6 @@ class MemberReport {
     const MemberState& st_;
     const Steel& s_;
     const FamilyTexts& t_;
-    ReportSink& sink_;
 };
 
 }  // namespace
