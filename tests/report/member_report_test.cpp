@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/windows.h"
 #include "report/report.h"
 #include "report_testing.h"
 
@@ -454,7 +455,7 @@ TEST(ReportHeader, WeldedShowsTheWindowAfterWritingTheOthersBefore) {
         c.fill(w);
         ASSERT_TRUE(w.calculate());
         RecordingSink sink;
-        ASSERT_TRUE(write_report(*w.state, sink));
+        ASSERT_TRUE(write_report(checks::find_window(c.window)->kind, *w.state, sink));
         EXPECT_EQ(sink.times_shown(), 1) << c.window;
         EXPECT_EQ(sink.shown_after_writing(), c.after) << c.window;
     }

@@ -47,7 +47,7 @@ bool Window::calculate() {
 
 std::vector<StyledLine> Window::report() {
     RecordingSink sink;
-    if (!write_report(*state, sink))
+    if (!write_report(checks::find_window(class_name)->kind, *state, sink))
         throw std::logic_error("no report for " + class_name);
     return sink.lines();
 }
