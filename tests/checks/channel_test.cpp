@@ -1,0 +1,183 @@
+// Rolled channel check against hand calculations.
+#include <gtest/gtest.h>
+
+#include "checks/member.h"
+#include "checks/windows.h"
+#include "member_fixture.h"
+#include "testing/near.h"
+
+namespace quintaro::testing {
+namespace {
+
+// Channel C1 of our own: d = 254, bf = 66, tw = 6,1, tf = 11,1 mm; Ag = 37,9 cm²;
+// Ix = 2800, Iy = 95,1 cm⁴; Wx = 221, Wy = 18,8 cm³; x = 1,30 cm; IT = 4,5 cm⁴.
+// h = 254 − 22,2 = 231,8 mm; rx = √(2800/37,9) = 8,59527; ry = √(95,1/37,9) = 1,58406 cm.
+// Zx = [66·11,1·242,9 + (6,1/4)·231,8²]/1000 = [177951,54 + 81937,14]/1000 = 259,889 cm³.
+// Zy = 1,11·(6,6 − 1,3)² + 1,11·1,3² + 23,18·(1,3 − 0,305)² = 31,1799 + 1,8759 + 22,9487
+//    = 56,0046 cm³.
+MapBoxes channel_c1() {
+    MapBoxes b{{"R_Perfil", "C1"}, {"R_d", "254"},   {"R_bf", "66"},     {"R_tw", "6,1"},
+               {"R_tf", "11,1"},   {"R_Ag", "37,9"}, {"R_Peso", "29,8"}, {"R_Ix", "2800"},
+               {"R_Iy", "95,1"},   {"R_Wx", "221"},  {"R_Wy", "18,8"},   {"R_x", "1,30"},
+               {"R_IT", "4,5"}};
+    set_steel(b, "25", "40");
+    set_actions(b, "0", "0", "0", "0");
+    set_lengths(b, "0", "0", "0");
+    return b;
+}
+
+CheckRun run_u(MapBoxes b) {
+    return run_check(checks::WindowKind::U_Laminado, std::move(b));
+}
+
+TEST(ChannelProperties, PlasticModuliFromThePlates) {
+    CheckRun r = run_u(channel_c1());
+    ASSERT_TRUE(r.completed);
+    EXPECT_NEAR_REL(231.8, r.state.h, 1e-12);
+    EXPECT_NEAR_REL(259.888681, r.state.Zx, 1e-12);
+    EXPECT_NEAR_REL(56.0045795, r.state.Zy, 1e-12);
+    EXPECT_NEAR_REL(1.30, r.state.x, 1e-15);
+}
+
+TEST(ChannelTension, GrossAreaServesAsNetArea) {
+    // Rd,y = 0,9·37,9·25 = 852,75; Rd,u = 0,75·37,9·40 = 1137; Nd = 852,75 passes.
+    MapBoxes b = channel_c1();
+    b.set_text("R_Nd", "852,75");
+    CheckRun r = run_u(b);
+    EXPECT_EQ(r.boxes.text("R_RdNd"), "852,75");
+    EXPECT_EQ(r.boxes.text("resposta1"), "Ok!");
+}
+
+// The channel's flange is one outstand of bf: b/t = bf/tf (T51, limits 11 and 20,4; tf = 10).
+TEST(ChannelCompression, FlangeRatioIsBfOverTf) {
+    const std::tuple<const char*, double, double> cases[] = {
+        {"110", 11.0, 1.0},                               // at 0,55·20
+        {"204", 20.4, 1.42 - 0.76 * 20.4 / 20.0},         // at 1,02·20: 0,6448
+        {"300", 30.0, 0.67 * 20500.0 / (51.25 * 900.0)},  // 0,297778
+    };
+    for (const auto& [bf, bt, Qs] : cases) {
+        MapBoxes b = channel_c1();
+        set_steel(b, "51,25", "60");
+        b.set({{"R_bf", bf}, {"R_tf", "10"}, {"R_Nd", "-10"}});
+        set_lengths(b, "100", "100", "0");
+        CheckRun r = run_u(b);
+        ASSERT_TRUE(r.completed) << bf;
+        EXPECT_NEAR_REL(bt, r.state.bt, 1e-12) << bf;
+        EXPECT_NEAR_REL(Qs, r.state.Qs, 1e-12) << bf;
+    }
+}
+
+// A36, Lflx = 300, Lfly = 100, Nd = −100.
+//  C1: h/tw = 38,0 ≤ 42,09 → Qa = 1; bf/tf = 5,95 ≤ 15,75 → Qs = 1.
+//  λx = 34,9029, λy = 63,1291; λ̄x = 0,387976, λ̄y = 0,701734;
+//  ρy = 0,714979 (curve c) → Rd = −0,9·0,714979·37,9·25 = −609,698.
+//  tw = 4 (h/tw = 57,95): even in pure compression bef uses fy:
+//  bef = 862·4/√250·(1 − 152/(57,95·√250)) = 181,895 mm; Aef = 37,9 − 4·(231,8 − 181,895)/100
+//  = 35,9038; Qa = 0,947330; Rd = −585,820.
+TEST(ChannelCompression, EffectiveWidthAlwaysFromFy) {
+    MapBoxes b = channel_c1();
+    b.set_text("R_Nd", "-100");
+    set_lengths(b, "300", "100", "0");
+    CheckRun r = run_u(b);
+    ASSERT_TRUE(r.completed);
+    EXPECT_NEAR_REL(-609.6981106819924, r.state.RdNd_c, 1e-10);
+    EXPECT_EQ(r.boxes.text("R_RdNd"), "-609,70");
+
+    b.set_text("R_tw", "4");
+    CheckRun r2 = run_u(b);
+    ASSERT_TRUE(r2.completed);
+    EXPECT_NEAR_REL(181.8949297402934, r2.state.bef, 1e-10);
+    EXPECT_NEAR_REL(0.9473297411507055, r2.state.Qa, 1e-10);
+    EXPECT_EQ(r2.state.iterations, 0);
+    EXPECT_NEAR_REL(-585.8199002764014, r2.state.RdNd_c, 1e-10);
+}
+
+// Shear of the channel: Aw = tw·h/100, k = 5,34, Vpl = 0,60·Aw·fy (A36):
+//  λp = 1,08·√(5,34·820) = 71,4663, λr = 1,4·√(5,34·820) = 92,6415.
+struct ShearCase {
+    const char* tw;
+    double Vn;
+    const char* shown;
+};
+const ShearCase kShear[] = {
+    // tw = 6,1: λ = 38 ≤ λp: Vn = Vpl = 0,6·14,1398·25 = 212,097; Rd = 190,887.
+    {"6,1", 212.09700000000004, "190,89"},
+    // tw = 3: λ = 77,27: Vn = (71,4663/77,2667)·0,6·6,954·25 = 96,4795; Rd = 86,8316.
+    {"3", 96.4795076853111, "86,83"},
+    // tw = 2: λ = 115,9: Vn = 1,28·(71,4663/115,9)²·0,6·4,636·25 = 33,8439; Rd = 30,4595.
+    {"2", 33.843900101466794, "30,46"},
+};
+
+TEST(ChannelShear, ThreeRanges) {
+    for (const ShearCase& c : kShear) {
+        MapBoxes b = channel_c1();
+        b.set({{"R_tw", c.tw}, {"R_Vd", "10"}});
+        CheckRun r = run_u(b);
+        ASSERT_TRUE(r.completed) << c.tw;
+        EXPECT_NEAR_REL(5.34, r.state.k, 1e-15);
+        EXPECT_NEAR_REL(c.Vn, r.state.Vn, 1e-10) << c.tw;
+        EXPECT_EQ(r.boxes.text("R_RdVd"), c.shown) << c.tw;
+    }
+}
+
+// FLM with λ = bf/tf: bf = 300, tf = 10 gives λ = 30 > λr = 0,62·√(20500/13,5) = 24,1603:
+// Mcr = 0,38·20500·221/30² = 1912,88 (with (bf/2)/tf = 15 it would be an interpolation).
+TEST(ChannelBending, FlangeSlendernessIsBfOverTf) {
+    MapBoxes b = channel_c1();
+    b.set({{"R_bf", "300"}, {"R_tf", "10"}, {"R_Mdx", "100"}});
+    set_lengths(b, "0", "0", "100");
+    CheckRun r = run_u(b);
+    ASSERT_TRUE(r.completed);
+    EXPECT_NEAR_REL(30.0, r.state.lm, 1e-15);
+    EXPECT_NEAR_REL(1912.8777777777777, r.state.bx.Mcr_FLM, 1e-12);
+    EXPECT_EQ(r.state.bx.governing, checks::Governing::FLM);
+    EXPECT_EQ(r.boxes.text("R_RdMdx"), "1721,59");
+}
+
+// Beyond λr about x: Mcr = (β1/λ)·√(1 + β2/λ²); about y: (β1/λ)·√(1 + β2·λ²).
+//  β1 = π·√(7892,5·20500·4,5·37,9) = 521867,2; β2 = (π²·20500/31570)·37,9·24,29²/4,5 = 31846,4.
+//  Lb = 5000: λ = 3156,45 > λr,x = 223,708 and > λr,y = 2063,57.
+//  x: Mcr = 165,597 (governs; Rd = 149,04); y: Mcr = 9,31302e7, the cap 1,25·18,8·25 = 587,5
+//  governs.
+TEST(ChannelBending, CriticalMomentBeyondLambdaR) {
+    MapBoxes b = channel_c1();
+    set_actions(b, "0", "0", "100", "100");
+    set_lengths(b, "0", "0", "5000");
+    CheckRun r = run_u(b);
+    ASSERT_TRUE(r.completed);
+    EXPECT_NEAR_REL(165.59743040656335, r.state.bx.Mcr_FLT, 1e-10);
+    EXPECT_NEAR_REL(93130157.09848009, r.state.by.Mcr_FLT, 1e-9);
+    EXPECT_EQ(r.boxes.text("R_RdMdx"), "149,04");
+    EXPECT_EQ(r.boxes.text("R_RdMdy"), "528,75");
+}
+
+// λx and λy of an earlier compression run do not survive a run without compression.
+TEST(ChannelState, SlendernessResetByALaterRun) {
+    MapBoxes b = channel_c1();
+    b.set_text("R_Nd", "-100");
+    set_lengths(b, "300", "100", "0");
+    CheckRun r = run_u(b);
+    ASSERT_GT(r.state.lx, 0.0);
+    b.set_text("R_Nd", "100");
+    RecordingMessages m;
+    ASSERT_TRUE(checks::check(checks::WindowKind::U_Laminado, b, m, r.state));
+    EXPECT_EQ(r.state.lx, 0.0);
+    EXPECT_EQ(r.state.ly, 0.0);
+    EXPECT_EQ(r.state.RdNd_c, 0.0);
+}
+
+TEST(ChannelCombined, BothMomentsWithoutAxialForce) {
+    // Lb = 100: Rd,x = 0,9·6233,75 = 5610,37 (FLT between λp and λr), Rd,y = 0,9·587,5 = 528,75.
+    // ratio = 2805,19/5610,37 + 264,375/528,75 = 0,5 + 0,5.
+    MapBoxes b = channel_c1();
+    set_actions(b, "0", "0", "2805,1868", "264,375");
+    set_lengths(b, "0", "0", "100");
+    CheckRun r = run_u(b);
+    ASSERT_TRUE(r.completed);
+    EXPECT_NEAR_REL(5610.373616079185, r.state.RdMdx, 1e-10);
+    EXPECT_NEAR_REL(1.0, r.state.S, 1e-7);
+    EXPECT_EQ(r.boxes.text("R_Rd_MdNd"), "1,00");
+}
+
+}  // namespace
+}  // namespace quintaro::testing

@@ -1,0 +1,191 @@
+// quintaro-lote end to end: the built program on small CSV files, with the
+// bundled catalogues of the build tree. Steel: the first row of tipo_aco.dbf
+// (MR250, fy = 25, fu = 40 kN/cm²) unless --steel says otherwise.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "csv.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string read_file(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Runs the program with `args` (already quoted for the shell), feeding
+// `input` on standard input.
+Outcome run_lote(const std::string& args, const std::string& input = "") {
+    const fs::path dir = fs::temp_directory_path() / ("lote_test_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::ofstream(dir / "stdin.csv", std::ios::binary) << input;
+    const std::string command = std::string("cd '") + dir.string() +
+                                "' && '" QUINTARO_LOTE_EXE "' " + args +
+                                " < stdin.csv > out.csv 2> err.txt";
+    const int raw = std::system(command.c_str());
+    Outcome o;
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    o.out = read_file(dir / "out.csv");
+    o.err = read_file(dir / "err.txt");
+    fs::remove_all(dir);
+    return o;
+}
+
+std::string tables() {
+    return std::string("--tables '") + QUINTARO_TABLES_DIR + "'";
+}
+
+// Output cell of a row by column name.
+std::string cell(const quintaro::lote::CsvTable& t, std::size_t row, const std::string& column) {
+    for (std::size_t i = 0; i < t.header.size(); ++i) {
+        if (t.header[i] == column)
+            return t.rows.at(row).at(i);
+    }
+    ADD_FAILURE() << "no column " << column;
+    return {};
+}
+
+quintaro::lote::CsvTable parse(const std::string& text) {
+    auto parsed = quintaro::lote::parse_csv(text);
+    EXPECT_TRUE(parsed.ok()) << parsed.error();
+    return parsed.ok() ? parsed.value() : quintaro::lote::CsvTable{};
+}
+
+// Section R1 of our own (see the checks' tests): Ag = 50, so with MR250
+// tension gives Rd = 0,9·50·25 = 1125 and shear Rd = 0,9·0,55·(300·6·0,01)·25 = 222,75.
+const char* kOwnSection = "R_d;R_bf;R_tw;R_tf;R_Ag;R_Peso;R_Ix;R_Iy;R_Wx;R_Wy;R_Zx;R_Zy;R_IT";
+const char* kOwnValues = "300;150;6;10;50;39;8000;500;530;66;600;102;10";
+
+TEST(LoteEndToEnd, EveryFamilyChecked) {
+    const std::string input =
+        std::string("janela;perfil;Serie;Compri_x;Compri_y;Compri_z;R_Nd;R_Vd;R_Mdx;R_Mdy;") +
+        kOwnSection + "\n" + "TForm_I_Laminado;;;0;0;0;1125;-222,75;0;0;" + kOwnValues + "\n" +
+        "TForm_H_Laminado;W 150 x 22,5;;300;300;300;100;0;1000;0;;;;;;;;;;;;;\n" +
+        "TForm_U_Laminado;U 75 x 5,2;;100;100;100;-10;5;10;0;;;;;;;;;;;;;\n" +
+        "TI_Soldado;CS 250 x 52;;500;300;300;0;228,69;0;0;;;;;;;;;;;;;\n" +
+        "TI_Soldado;VS 900 x 124;VS;500;300;;-20;;;;;;;;;;;;;;;;\n";
+    Outcome o = run_lote(tables() + " -", input);
+    EXPECT_EQ(o.status, 0) << o.err;
+    auto t = parse(o.out);
+    ASSERT_EQ(t.rows.size(), 5u);
+    // Inputs written back, then the result columns in their fixed order.
+    EXPECT_EQ(t.header.front(), "janela");
+    const std::vector<std::string> tail(t.header.end() - 11, t.header.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"R_RdNd", "resposta1", "R_RdVd", "resposta2",
+                                              "R_RdMdx", "resposta3", "R_RdMdy", "resposta5",
+                                              "R_Rd_MdNd", "resposta4", "mensagens"}));
+    EXPECT_EQ(cell(t, 0, "R_RdNd"), "1125,00");
+    EXPECT_EQ(cell(t, 0, "resposta1"), "Ok!");
+    EXPECT_EQ(cell(t, 0, "R_RdVd"), "-222,75");
+    EXPECT_EQ(cell(t, 0, "resposta2"), "Ok!");
+    EXPECT_EQ(cell(t, 0, "R_RdMdx"), "0,00");
+    EXPECT_EQ(cell(t, 0, "resposta3"), "");
+    // W 150 x 22,5 (Ag = 29 cm²): Rd = 0,9·29·25 = 652,5.
+    EXPECT_EQ(cell(t, 1, "R_RdNd"), "652,50");
+    EXPECT_NE(cell(t, 1, "R_Rd_MdNd"), "0,00");
+    EXPECT_NE(cell(t, 2, "R_RdNd"), "0,00");
+    // CS 250 x 52 shear: 0,9·0,55·(231·8/100)·25 = 228,69 (equal passes).
+    EXPECT_EQ(cell(t, 3, "R_RdVd"), "228,69");
+    EXPECT_EQ(cell(t, 3, "resposta2"), "Ok!");
+    // VS 900 x 124 with a small force: the whole web counts; a finite result.
+    EXPECT_EQ(cell(t, 4, "resposta1"), "Ok!");
+    for (std::size_t r = 0; r < t.rows.size(); ++r)
+        EXPECT_EQ(cell(t, r, "mensagens"), "");
+}
+
+TEST(LoteEndToEnd, RowsThatCannotBeCheckedAreWrittenWithTheirReason) {
+    const std::string input =
+        "janela;perfil;Serie;Compri_x;R_Nd;R_Mdx\n"
+        "TForm_X;;;;;\n"
+        "TForm_I_Laminado;nenhum;;;;\n"
+        "TI_Soldado;CS 250 x 52;XS;;;\n"
+        "TForm_I_Laminado;I 75 x 8,5;;0.5;-10;\n"
+        "TForm_I_Laminado;I 75 x 8,5;;0;-10;5\n"
+        "TForm_I_Laminado;  I 75 x 8,5  ;;;10;\n";
+    Outcome o = run_lote(tables(), input);
+    EXPECT_EQ(o.status, 1) << o.err;
+    auto t = parse(o.out);
+    ASSERT_EQ(t.rows.size(), 6u);
+    EXPECT_EQ(cell(t, 0, "mensagens"), "janela desconhecida: 'TForm_X'");
+    EXPECT_EQ(cell(t, 0, "R_RdNd"), "");
+    EXPECT_EQ(cell(t, 1, "mensagens"), "perfil 'nenhum' não encontrado em I_Laminado.DBF");
+    EXPECT_EQ(cell(t, 2, "mensagens"), "série desconhecida: 'XS'");
+    EXPECT_EQ(cell(t, 3, "mensagens"), "'0.5' is not a valid floating point value");
+    EXPECT_EQ(cell(t, 3, "R_RdNd"), "0,00");
+    // Two messages of one check, joined, line breaks as '/'.
+    EXPECT_EQ(cell(t, 4, "mensagens"),
+              "    Não é possível dimensionar o/perfil a compressão ou flexocopressão!/"
+              "   Comprimento(os) inválido(os)! |  Não é possível dimensionar/dimensionar "
+              "perfil a flexão!/Comprimento(os) inválido(os)!");
+    // The designation is matched after trimming blanks: I 75 x 8,5 has Ag = 10,7:
+    // Rd = 0,9·10,7·25 = 240,75.
+    EXPECT_EQ(cell(t, 5, "R_RdNd"), "240,75");
+}
+
+TEST(LoteEndToEnd, RowValuesOverrideTheCatalogueAndSteelIsChosen) {
+    // I 75 x 8,5 with Ag typed as 20: Rd = 0,9·20·25 = 450 with MR250;
+    // AR350 (fy = 35, fu = 45): min(0,9·20·35 = 630, 0,75·20·45 = 675) = 630.
+    const std::string input = "janela;perfil;R_Ag;R_Nd\nTForm_I_Laminado;I 75 x 8,5;20;10\n";
+    Outcome o = run_lote(tables(), input);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(cell(parse(o.out), 0, "R_RdNd"), "450,00");
+    Outcome o2 = run_lote(tables() + " --steel AR350", input);
+    ASSERT_EQ(o2.status, 0) << o2.err;
+    EXPECT_EQ(cell(parse(o2.out), 0, "R_RdNd"), "630,00");
+}
+
+TEST(LoteEndToEnd, FormatDetailsKept) {
+    // Byte-order mark and CRLF line ends kept; a quoted field with ';' survives.
+    const std::string input =
+        "\xEF\xBB\xBFjanela;perfil;nota;R_Nd\r\nTForm_I_Laminado;I 75 x 8,5;\"a;b\";10\r\n";
+    Outcome o = run_lote(tables() + " -", input);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out.rfind("\xEF\xBB\xBFjanela;perfil;nota;R_Nd;R_RdNd;", 0), 0u) << o.out;
+    EXPECT_NE(o.out.find("\"a;b\""), std::string::npos);
+    EXPECT_NE(o.out.find("\r\n"), std::string::npos);
+}
+
+TEST(LoteEndToEnd, BadCommandLineOrFileExitsTwo) {
+    const std::string ok = "janela;R_Nd\nTForm_I_Laminado;1\n";
+    struct Case {
+        const char* name;
+        std::string args;
+        std::string input;
+    };
+    const Case cases[] = {
+        {"unknown_option", tables() + " --depressa", ok},
+        {"two_inputs", tables() + " a.csv b.csv", ok},
+        {"missing_value", "--steel", ok},
+        {"unknown_steel", tables() + " --steel XYZ", ok},
+        {"unreadable_file", tables() + " /nonexistent/x.csv", ok},
+        {"no_tables", "--tables /nonexistent", ok},
+        {"no_janela_column", tables(), "perfil;R_Nd\nx;1\n"},
+        {"unterminated_quote", tables(), "janela;R_Nd\n\"TForm_I_Laminado;1\n"},
+        {"too_many_fields", tables(), "janela;R_Nd\nTForm_I_Laminado;1;2\n"},
+        {"empty_input", tables(), ""},
+    };
+    for (const Case& c : cases) {
+        Outcome o = run_lote(c.args, c.input);
+        EXPECT_EQ(o.status, 2) << c.name;
+        EXPECT_EQ(o.out, "") << c.name;  // nothing half written
+        EXPECT_NE(o.err, "") << c.name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,457 @@
+#include "lote.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <unordered_map>
+
+#include "catalogue/table.h"
+#include "csv.h"
+
+namespace quintaro::lote {
+namespace {
+
+constexpr std::string_view kWindowColumn = "janela";
+constexpr std::string_view kSectionColumn = "perfil";
+constexpr std::string_view kSeriesColumn = "Serie";
+constexpr std::string_view kMessagesColumn = "mensagens";
+constexpr std::string_view kSteelTable = "tipo_aco.dbf";
+constexpr std::string_view kUsage =
+    "uso: quintaro-lote [--tables PASTA] [--steel TIPO] [ENTRADA.csv | -]\n"
+    "Verifica cada barra (uma por linha do CSV, separador ';', vírgula decimal)\n"
+    "com as mesmas verificações das janelas e escreve as linhas com os resultados\n"
+    "na saída padrão. Saída 0: todas verificadas; 1: alguma linha não pôde ser\n"
+    "verificada (motivo em 'mensagens'); 2: linha de comando ou arquivo inválido.\n";
+
+std::string trim(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return std::string(s);
+}
+
+bool is_result_column(std::string_view name) {
+    if (name == kMessagesColumn)
+        return true;
+    return std::find(std::begin(checks::kResultColumnOrder), std::end(checks::kResultColumnOrder),
+                     name) != std::end(checks::kResultColumnOrder);
+}
+
+// One CSV row seen as the boxes of its window. Every box the window has
+// exists; inputs start at "0,00" as in the window.
+class RowBoxes : public checks::Boxes {
+  public:
+    bool has(std::string_view name) const override { return texts_.find(name) != texts_.end(); }
+    std::string text(std::string_view name) const override {
+        const auto it = texts_.find(name);
+        return it == texts_.end() ? std::string() : it->second;
+    }
+    void set_text(std::string_view name, std::string_view text) override {
+        texts_.insert_or_assign(std::string(name), std::string(text));
+    }
+    void set_verdict(std::string_view field, bool passed) override {
+        set_text(field, passed ? checks::kOk : checks::kNotOk);
+    }
+    void clear_verdict(std::string_view field) override { set_text(field, ""); }
+
+  private:
+    std::map<std::string, std::string, std::less<>> texts_;
+};
+
+class CollectedMessages : public checks::Messages {
+  public:
+    void show(std::string_view text) override { shown.emplace_back(text); }
+    std::vector<std::string> shown;
+};
+
+std::string join_messages(const std::vector<std::string>& messages) {
+    std::string out;
+    for (const std::string& m : messages) {
+        if (!out.empty())
+            out += " | ";
+        for (char c : m) {
+            if (c == '\r')
+                continue;
+            out += c == '\n' ? '/' : c;
+        }
+    }
+    return out;
+}
+
+// The cells of one row by column name.
+class RowCells {
+  public:
+    RowCells(const std::map<std::string, std::size_t, std::less<>>& columns,
+             const std::vector<std::string>& row)
+        : columns_(columns), row_(row) {}
+    // The cell's text, or nullptr when the file has no such column.
+    const std::string* find(std::string_view column) const {
+        const auto it = columns_.find(column);
+        return it == columns_.end() ? nullptr : &row_[it->second];
+    }
+    std::string trimmed(std::string_view column) const {
+        const std::string* cell = find(column);
+        return cell ? trim(*cell) : std::string();
+    }
+
+  private:
+    const std::map<std::string, std::size_t, std::less<>>& columns_;
+    const std::vector<std::string>& row_;
+};
+
+struct RowOutcome {
+    const checks::WindowDescriptor* window = nullptr;
+    RowBoxes boxes;
+    std::vector<std::string> messages;
+    bool checked = false;
+};
+
+// Fills the boxes of the row's window and runs its check. An error that
+// stops the whole batch (a catalogue that cannot be read) is left in `fatal`.
+RowOutcome check_row(const RowCells& cells, const SteelBoxes& steel, SectionSource& sections,
+                     std::string& fatal) {
+    RowOutcome outcome;
+    const std::string window_name = cells.trimmed(kWindowColumn);
+    const checks::WindowDescriptor* window = checks::find_window(window_name);
+    if (window == nullptr) {
+        outcome.messages.push_back("janela desconhecida: '" + window_name + "'");
+        return outcome;
+    }
+    outcome.window = window;
+    RowBoxes& boxes = outcome.boxes;
+
+    std::string series;
+    if (!window->series_box.empty()) {
+        series = cells.trimmed(kSeriesColumn);
+        if (series.empty())
+            series = std::string(window->tables.front().series);
+        boxes.set_text(window->series_box, series);
+    }
+    const checks::CatalogueTable* table = checks::table_for_series(*window, series);
+    if (table == nullptr) {
+        outcome.messages.push_back("série desconhecida: '" + series + "'");
+        return outcome;
+    }
+
+    for (const checks::PanelField& p : window->panel)
+        boxes.set_text(p.box, "");
+    const std::string designation = cells.trimmed(kSectionColumn);
+    if (!designation.empty()) {
+        Result<PanelTexts> row = sections.section(*window, *table, designation);
+        if (!sections.fatal().empty()) {
+            fatal = sections.fatal();
+            return outcome;
+        }
+        if (!row) {
+            outcome.messages.push_back(row.error());
+            return outcome;
+        }
+        for (const auto& [box, text] : *row)
+            boxes.set_text(box, text);
+    }
+    // Values typed in the row override the catalogue's.
+    for (const checks::PanelField& p : window->panel) {
+        const std::string* cell = cells.find(p.box);
+        if (cell != nullptr && !trim(*cell).empty())
+            boxes.set_text(p.box, *cell);
+    }
+
+    boxes.set_text(checks::kSteelNameBox, steel.tipo);
+    boxes.set_text(checks::kSteelFyBox, steel.fy);
+    boxes.set_text(checks::kSteelFuBox, steel.fu);
+    for (std::string_view box : {checks::kSteelNameBox, checks::kSteelFyBox, checks::kSteelFuBox}) {
+        const std::string* cell = cells.find(box);
+        if (cell != nullptr && !trim(*cell).empty())
+            boxes.set_text(box, *cell);
+    }
+
+    // An absent or empty input is the window's "0,00".
+    for (std::string_view input : window->inputs) {
+        const std::string* cell = cells.find(input);
+        boxes.set_text(input, cell != nullptr && !trim(*cell).empty() ? *cell : "0,00");
+    }
+
+    CollectedMessages messages;
+    const auto state = window->make_state();
+    outcome.checked = checks::check(window->kind, boxes, messages, *state);
+    outcome.messages = std::move(messages.shown);
+    return outcome;
+}
+
+// Index of one catalogue file by designation, built on first use.
+class TableSource : public SectionSource {
+  public:
+    explicit TableSource(std::string tables_dir) : tables_dir_(std::move(tables_dir)) {}
+
+    Result<PanelTexts> section(const checks::WindowDescriptor& window,
+                               const checks::CatalogueTable& table,
+                               std::string_view designation) override {
+        const std::string key = std::string(window.class_name) + '/' + std::string(table.file);
+        auto it = indexes_.find(key);
+        if (it == indexes_.end()) {
+            auto built = build(window, table);
+            if (!built) {
+                fatal_ = built.error();
+                return Result<PanelTexts>::failure(fatal_);
+            }
+            it = indexes_.emplace(key, std::move(built.value())).first;
+        }
+        const auto row = it->second.find(std::string(designation));
+        if (row == it->second.end()) {
+            return Result<PanelTexts>::failure("perfil '" + std::string(designation) +
+                                               "' não encontrado em " + std::string(table.file));
+        }
+        return row->second;
+    }
+    const std::string& fatal() const override { return fatal_; }
+
+  private:
+    using Index = std::unordered_map<std::string, PanelTexts>;
+
+    Result<Index> build(const checks::WindowDescriptor& window,
+                        const checks::CatalogueTable& table) {
+        auto opened = catalogue::Table::open(table.file, {tables_dir_, ""});
+        if (!opened)
+            return Result<Index>::failure(opened.error());
+        catalogue::Table& t = *opened.value();
+        Index index;
+        if (t.empty())
+            return index;
+        if (auto moved = t.first(); !moved)
+            return Result<Index>::failure(moved.error());
+        while (!t.eof()) {
+            PanelTexts texts;
+            for (const checks::PanelField& p : window.panel) {
+                texts.emplace(std::string(p.box),
+                              t.field_index(p.field) >= 0 ? t.text(p.field) : std::string());
+            }
+            // The first row of a designation wins, as the navigator meets it.
+            index.emplace(trim(texts[std::string(window.panel.front().box)]), std::move(texts));
+            if (auto moved = t.next(); !moved)
+                return Result<Index>::failure(moved.error());
+        }
+        return index;
+    }
+
+    std::string tables_dir_;
+    std::string fatal_;
+    std::unordered_map<std::string, Index> indexes_;
+};
+
+Result<std::string> read_all(const std::string& input, std::istream& in) {
+    std::ostringstream text;
+    if (input == "-") {
+        text << in.rdbuf();
+        if (in.bad())
+            return Result<std::string>::failure("erro ao ler a entrada padrão");
+        return text.str();
+    }
+    std::ifstream file(input, std::ios::binary);
+    if (!file) {
+        return Result<std::string>::failure("não foi possível abrir '" + input +
+                                            "': " + std::strerror(errno));
+    }
+    text << file.rdbuf();
+    if (file.bad())
+        return Result<std::string>::failure("erro ao ler '" + input + "'");
+    return text.str();
+}
+
+}  // namespace
+
+Result<Options> parse_command_line(const std::vector<std::string>& args,
+                                   const std::string& default_tables) {
+    Options options;
+    options.tables_dir = default_tables;
+    bool have_input = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&](std::string_view name, std::string& target) -> bool {
+            const std::string prefix = std::string(name) + "=";
+            if (arg.rfind(prefix, 0) == 0) {
+                target = arg.substr(prefix.size());
+                return true;
+            }
+            if (arg == name && i + 1 < args.size()) {
+                target = args[++i];
+                return true;
+            }
+            return false;
+        };
+        if (arg == "--tables" || arg.rfind("--tables=", 0) == 0) {
+            if (!value("--tables", options.tables_dir)) {
+                return Result<Options>::failure("--tables precisa de uma pasta");
+            }
+        } else if (arg == "--steel" || arg.rfind("--steel=", 0) == 0) {
+            if (!value("--steel", options.steel) || options.steel.empty()) {
+                return Result<Options>::failure("--steel precisa do tipo de aço");
+            }
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            return Result<Options>::failure("opção desconhecida: " + arg);
+        } else if (have_input) {
+            return Result<Options>::failure("mais de um arquivo de entrada: " + arg);
+        } else {
+            options.input = arg;
+            have_input = true;
+        }
+    }
+    if (!have_input)
+        options.input = "-";
+    return options;
+}
+
+std::string default_tables_dir(const char* argv0) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec && argv0 != nullptr)
+        exe = fs::absolute(argv0, ec);
+    if (ec || exe.empty())
+        return "";
+    const fs::path share = exe.parent_path().parent_path() / "share" / "quintaro";
+    if (fs::is_directory(share, ec))
+        return share.string();
+    return "";
+}
+
+Result<SteelBoxes> load_steel(const std::string& tables_dir, const std::string& grade) {
+    auto opened = catalogue::Table::open(kSteelTable, {tables_dir, ""});
+    if (!opened)
+        return Result<SteelBoxes>::failure(opened.error());
+    catalogue::Table& t = *opened.value();
+    if (t.empty())
+        return Result<SteelBoxes>::failure("tipo_aco.dbf não tem tipos de aço");
+    if (auto moved = t.first(); !moved)
+        return Result<SteelBoxes>::failure(moved.error());
+    std::string known;
+    while (!t.eof()) {
+        const std::string tipo = t.text("TIPO");
+        if (grade.empty() || trim(tipo) == grade)
+            return SteelBoxes{tipo, t.text("FY"), t.text("FU")};
+        known += (known.empty() ? "" : ", ") + trim(tipo);
+        if (auto moved = t.next(); !moved)
+            return Result<SteelBoxes>::failure(moved.error());
+    }
+    return Result<SteelBoxes>::failure("aço '" + grade +
+                                       "' não está em tipo_aco.dbf (tipos: " + known + ")");
+}
+
+std::unique_ptr<SectionSource> table_source(const std::string& tables_dir) {
+    return std::make_unique<TableSource>(tables_dir);
+}
+
+Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& steel,
+                               SectionSource& sections) {
+    auto parsed = parse_csv(csv_text);
+    if (!parsed)
+        return Result<BatchOutcome>::failure(parsed.error());
+    CsvTable& input = parsed.value();
+
+    std::map<std::string, std::size_t, std::less<>> columns;
+    std::vector<std::size_t> kept;  // input columns written back
+    for (std::size_t i = 0; i < input.header.size(); ++i) {
+        input.header[i] = trim(input.header[i]);
+        columns.emplace(input.header[i], i);
+        if (!is_result_column(input.header[i]))
+            kept.push_back(i);
+    }
+    if (columns.find(kWindowColumn) == columns.end()) {
+        return Result<BatchOutcome>::failure("a coluna 'janela' não existe no cabeçalho");
+    }
+
+    // Result columns: those of the windows in the file, in the fixed order.
+    const std::size_t window_column = columns.find(kWindowColumn)->second;
+    std::vector<std::string_view> results;
+    for (std::string_view column : checks::kResultColumnOrder) {
+        for (const auto& row : input.rows) {
+            const auto* window = checks::find_window(trim(row[window_column]));
+            if (window == nullptr)
+                continue;
+            const bool has = std::any_of(
+                window->results.begin(), window->results.end(),
+                [&](const checks::ResultRow& r) { return r.box == column || r.verdict == column; });
+            if (has) {
+                results.push_back(column);
+                break;
+            }
+        }
+    }
+
+    CsvTable output;
+    output.had_bom = input.had_bom;
+    output.crlf = input.crlf;
+    for (std::size_t i : kept)
+        output.header.push_back(input.header[i]);
+    for (std::string_view column : results)
+        output.header.emplace_back(column);
+    output.header.emplace_back(kMessagesColumn);
+
+    BatchOutcome outcome;
+    for (const auto& row : input.rows) {
+        std::string fatal;
+        RowOutcome checked = check_row(RowCells(columns, row), steel, sections, fatal);
+        if (!fatal.empty())
+            return Result<BatchOutcome>::failure(fatal);
+        if (!checked.checked)
+            outcome.all_checked = false;
+        std::vector<std::string> out;
+        out.reserve(output.header.size());
+        for (std::size_t i : kept)
+            out.push_back(row[i]);
+        for (std::string_view column : results) {
+            out.push_back(checked.window != nullptr && checked.boxes.has(column)
+                              ? checked.boxes.text(column)
+                              : std::string());
+        }
+        out.push_back(join_messages(checked.messages));
+        output.rows.push_back(std::move(out));
+    }
+    outcome.csv = write_csv(output);
+    return outcome;
+}
+
+int run(const std::vector<std::string>& args, const std::string& default_tables, std::istream& in,
+        std::ostream& out, std::ostream& err) {
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
+        out << kUsage;
+        return 0;
+    }
+    auto options = parse_command_line(args, default_tables);
+    if (!options) {
+        err << "quintaro-lote: " << options.error() << "\n" << kUsage;
+        return 2;
+    }
+    auto text = read_all(options->input, in);
+    if (!text) {
+        err << "quintaro-lote: " << text.error() << "\n";
+        return 2;
+    }
+    auto steel = load_steel(options->tables_dir, options->steel);
+    if (!steel) {
+        err << "quintaro-lote: " << steel.error() << "\n";
+        return 2;
+    }
+    auto sections = table_source(options->tables_dir);
+    auto batch = run_batch(*text, *steel, *sections);
+    if (!batch) {
+        err << "quintaro-lote: " << batch.error() << "\n";
+        return 2;
+    }
+    out << batch->csv;
+    out.flush();
+    if (!out) {
+        err << "quintaro-lote: erro ao escrever a saída\n";
+        return 2;
+    }
+    return batch->all_checked ? 0 : 1;
+}
+
+}  // namespace quintaro::lote
