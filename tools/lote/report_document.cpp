@@ -45,8 +45,7 @@ void DocumentSink::append_line(std::string_view text) {
     } else {
         cursor.insertBlock(QTextBlockFormat(), format);
     }
-    cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                      format);
+    cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), format);
 }
 
 }  // namespace quintaro::lote

@@ -24,32 +24,32 @@ using drawings::SectionKind;
 
 SectionKind section_kind(WindowKind kind) {
     switch (kind) {
-    case WindowKind::I_Laminado:
-        return SectionKind::RolledI;
-    case WindowKind::H_Laminado:
-        return SectionKind::RolledH;
-    case WindowKind::U_Laminado:
-        return SectionKind::Channel;
-    case WindowKind::I_Soldado:
-        return SectionKind::WeldedI;
-    case WindowKind::L_Laminado:
-        return SectionKind::Angle;
-    case WindowKind::L2_Laminado:
-        return SectionKind::UnequalAngle;
-    case WindowKind::LT_Laminado:
-        return SectionKind::AnglePairT;
-    case WindowKind::LU_Laminado:
-        return SectionKind::AnglePairU;
-    case WindowKind::LX_Laminado:
-        return SectionKind::AnglePairX;
-    case WindowKind::L2T_Ma_Laminado:
-        return SectionKind::UnequalPairTLongUp;
-    case WindowKind::L2T_Me_Laminado:
-        return SectionKind::UnequalPairTShortUp;
-    case WindowKind::L2U_Ma_Laminado:
-        return SectionKind::UnequalPairULongUp;
-    case WindowKind::L2U_Me_Laminado:
-        return SectionKind::UnequalPairUShortUp;
+        case WindowKind::I_Laminado:
+            return SectionKind::RolledI;
+        case WindowKind::H_Laminado:
+            return SectionKind::RolledH;
+        case WindowKind::U_Laminado:
+            return SectionKind::Channel;
+        case WindowKind::I_Soldado:
+            return SectionKind::WeldedI;
+        case WindowKind::L_Laminado:
+            return SectionKind::Angle;
+        case WindowKind::L2_Laminado:
+            return SectionKind::UnequalAngle;
+        case WindowKind::LT_Laminado:
+            return SectionKind::AnglePairT;
+        case WindowKind::LU_Laminado:
+            return SectionKind::AnglePairU;
+        case WindowKind::LX_Laminado:
+            return SectionKind::AnglePairX;
+        case WindowKind::L2T_Ma_Laminado:
+            return SectionKind::UnequalPairTLongUp;
+        case WindowKind::L2T_Me_Laminado:
+            return SectionKind::UnequalPairTShortUp;
+        case WindowKind::L2U_Ma_Laminado:
+            return SectionKind::UnequalPairULongUp;
+        case WindowKind::L2U_Me_Laminado:
+            return SectionKind::UnequalPairUShortUp;
     }
     return SectionKind::RolledI;
 }
@@ -82,13 +82,12 @@ class ReportFiles : public RowReports {
     Status write(int row, const checks::WindowDescriptor& window,
                  const checks::WorkingState& state) override {
         QTextDocument document;
-        DocumentSink sink(document,
-                          drawings::section_picture(section_kind(window.kind),
-                                                    QSize(kPictureSide, kPictureSide)));
+        DocumentSink sink(document, drawings::section_picture(section_kind(window.kind),
+                                                              QSize(kPictureSide, kPictureSide)));
         if (!report::write_report(window.kind, state, sink))
             return Status::failure("janela sem relatório");
-        const QString stem = QString::fromStdString(
-            report_file_stem(row, window.class_name, state.designation));
+        const QString stem =
+            QString::fromStdString(report_file_stem(row, window.class_name, state.designation));
         const QString base = QDir(folder_).filePath(stem);
         if (Status saved = rtf::save_rtf_file(document, base + QStringLiteral(".rtf")); !saved)
             return saved;
@@ -125,8 +124,8 @@ Result<std::unique_ptr<RowReports>> make_report_files(const Options& options) {
             "não foi possível criar a pasta de relatórios '" + options.reports_dir + "'");
     }
     start_painting_engine();
-    std::unique_ptr<RowReports> files = std::make_unique<ReportFiles>(
-        QString::fromStdString(options.reports_dir), options.pdf);
+    std::unique_ptr<RowReports> files =
+        std::make_unique<ReportFiles>(QString::fromStdString(options.reports_dir), options.pdf);
     return files;
 }
 
