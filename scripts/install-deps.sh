@@ -11,6 +11,7 @@ packages=(
 test_packages=(
     libgtest-dev libbenchmark-dev
     python3 python3-dbfread python3-dbf
+    locales
     xvfb xauth
 )
 if [ "${1:-}" = "--test" ]; then

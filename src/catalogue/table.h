@@ -34,11 +34,15 @@ enum class EditState { Browse, Edit, Insert };
 //
 // Cursor: first(), next(), prior(), last() and eof(). next() on the last row
 // leaves the last row current and sets eof(); prior() from there reaches the
-// second-last row; first() and prior() clear eof(). Deleted records are never
-// visited. Moving while an edit is pending posts it first; a failed post stops
-// the move and returns its reason.
+// second-last row; first() and prior() clear eof(); last() sets it, first()
+// sets bof(). An empty table has eof() and bof() both set. Deleted records
+// are never visited. Moving while an edit is pending posts it first; a failed
+// post stops the move and returns its reason.
+//
+// The file is read whole at open and after every post, delete and refresh;
+// a pending edit is dropped when the Table is destroyed (post it first).
 class Table {
-public:
+  public:
     // Opens `file_name` (a bare name such as "L_Laminado.dbf") in the places of
     // `where`. A missing file is an error naming the file and the folders searched.
     static Result<std::unique_ptr<Table>> open(std::string_view file_name,
@@ -56,7 +60,8 @@ public:
     // the same name, chosen without regard to case ("Peso" = "PESO"); false for
     // a tag the table does not have. Ordering by field names ("PESO" then "d")
     // is the same mechanism. Ties keep the natural order. Changing the order
-    // keeps the current row.
+    // keeps the current row (and a pending edit). An empty tag or list gives
+    // the natural order.
     bool set_index_tag(std::string_view tag);
     bool set_field_order(const std::vector<std::string>& field_names);
     void set_natural_order();
@@ -71,8 +76,8 @@ public:
     bool eof() const;
     bool bof() const;
     bool empty() const;
-    int row_count() const;  // visible rows
-    int row_number() const;  // 0-based position of the current row in the order, -1 if empty
+    int row_count() const;      // visible rows
+    int row_number() const;     // 0-based position of the current row in the order, -1 if empty
     int record_number() const;  // the DBF record of the current row, -1 if empty
 
     // The current row's field as a data-aware box shows it: numbers in the
@@ -91,17 +96,24 @@ public:
     Status set_text(std::string_view field, std::string_view text);
     // Writes the buffer: either the whole row lands in the file or the file is
     // unchanged and the reason is returned (read-only file, disk full, a value
-    // too wide for its field); the buffer is kept on failure.
+    // too wide for its field or with more decimals than it keeps, checked
+    // before anything is written); the buffer is kept on failure. Only the
+    // fields typed into are written. Posting while browsing does nothing.
     Status post();
     void cancel();
-    Status remove();   // marks the current row deleted in the file
-    Status refresh();  // re-reads the file, keeping the current record if it still exists
+    // Marks the current row deleted in the file (a pending edit of it is
+    // dropped; a pending insert is just cancelled) and stands on the row that
+    // followed it.
+    Status remove();
+    // Posts a pending edit, then re-reads the file, keeping the current record
+    // if it still exists.
+    Status refresh();
 
     // Called after anything that changes what text() returns for the current
     // row (moves, order changes, edits, posts, refresh).
     void set_on_change(std::function<void()> callback);
 
-private:
+  private:
     struct Impl;
     explicit Table(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;

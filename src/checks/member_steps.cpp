@@ -198,7 +198,7 @@ void bend_axis(MemberState& st, AxisBending& ax, double Z, double W, bool beta2_
     }
 
     ax.Mr_FLT = finite((s.fy - s.fr) * W);
-    const double B1sq = square(st.Cb) * square(st.B1);
+    const double B1sq = finite(square(st.Cb) * square(st.B1));
     ax.lrt = finite(divide(0.707 * st.Cb * st.B1, ax.Mr_FLT) *
                     root(1.0 + root(1.0 + divide(4.0 * st.B2 * square(ax.Mr_FLT), B1sq))));
     if (st.lt <= st.lpt) {

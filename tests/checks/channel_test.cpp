@@ -120,6 +120,16 @@ TEST(ChannelShear, ThreeRanges) {
     }
 }
 
+TEST(ChannelShear, NegativeActionGivesNegativeResistance) {
+    // C1: Rd = 0,9·0,60·(6,1·231,8/100)·25 = 190,887; Vd = −190 passes on magnitudes.
+    MapBoxes b = channel_c1();
+    b.set_text("R_Vd", "-190");
+    CheckRun r = run_u(b);
+    EXPECT_EQ(r.boxes.text("R_RdVd"), "-190,89");
+    EXPECT_EQ(r.boxes.text("resposta2"), "Ok!");
+    EXPECT_EQ(r.boxes.colour("resposta2"), "green");
+}
+
 // FLM with λ = bf/tf: bf = 300, tf = 10 gives λ = 30 > λr = 0,62·√(20500/13,5) = 24,1603:
 // Mcr = 0,38·20500·221/30² = 1912,88 (with (bf/2)/tf = 15 it would be an interpolation).
 TEST(ChannelBending, FlangeSlendernessIsBfOverTf) {

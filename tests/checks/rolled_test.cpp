@@ -504,6 +504,18 @@ TEST(RolledCombined, CompressionForm) {
     EXPECT_EQ(r.boxes.text("R_Rd_MdNd"), "0,89");
 }
 
+// |Nd|/(0,9·Ny) = 232,875/(0,9·50·25) = 0,207 exactly still lowers the web limit:
+// λp = 3,5·√820·(1 − 2,8·0,207) = 42,1345 (not 1,47·√820 = 42,0944).
+TEST(RolledCombined, AxialRatioAtLimitUsesReducedWebLimit) {
+    MapBoxes b = rolled_r1();
+    set_actions(b, "232,875", "0", "5000", "0");
+    set_lengths(b, "0", "0", "100");
+    CheckRun r = run_i(b);
+    ASSERT_TRUE(r.completed);
+    EXPECT_NEAR_REL(3.5 * std::sqrt(820.0) * (1.0 - 2.8 * 0.207), r.state.lpa_combined, 1e-12);
+    EXPECT_NEAR_REL(42.13448382500966, r.state.lpa_combined, 1e-12);
+}
+
 TEST(RolledCombined, OneMomentWithoutAxialForceHasNoRatio) {
     MapBoxes b = rolled_r1();
     set_actions(b, "0", "0", "5000", "0");

@@ -2,6 +2,8 @@
 // bundled catalogues of the build tree. Steel: the first row of tipo_aco.dbf
 // (MR250, fy = 25, fu = 40 kN/cm²) unless --steel says otherwise.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -148,6 +150,14 @@ TEST(LoteEndToEnd, RowValuesOverrideTheCatalogueAndSteelIsChosen) {
     Outcome o2 = run_lote(tables() + " --steel AR350", input);
     ASSERT_EQ(o2.status, 0) << o2.err;
     EXPECT_EQ(cell(parse(o2.out), 0, "R_RdNd"), "630,00");
+    // The steel of one row given in its own columns.
+    Outcome o3 = run_lote(tables(),
+                          "janela;perfil;R_Ag;R_Nd;fy_aco;fu_aco\n"
+                          "TForm_I_Laminado;I 75 x 8,5;20;10;35;45\n"
+                          "TForm_I_Laminado;I 75 x 8,5;20;10;;\n");
+    ASSERT_EQ(o3.status, 0) << o3.err;
+    EXPECT_EQ(cell(parse(o3.out), 0, "R_RdNd"), "630,00");
+    EXPECT_EQ(cell(parse(o3.out), 1, "R_RdNd"), "450,00");
 }
 
 TEST(LoteEndToEnd, FormatDetailsKept) {
@@ -159,6 +169,13 @@ TEST(LoteEndToEnd, FormatDetailsKept) {
     EXPECT_EQ(o.out.rfind("\xEF\xBB\xBFjanela;perfil;nota;R_Nd;R_RdNd;", 0), 0u) << o.out;
     EXPECT_NE(o.out.find("\"a;b\""), std::string::npos);
     EXPECT_NE(o.out.find("\r\n"), std::string::npos);
+}
+
+TEST(LoteEndToEnd, FindsTheBundledTablesBesideTheProgram) {
+    // No --tables, run from an empty folder: the build tree's share/quintaro is used.
+    Outcome o = run_lote("-", "janela;perfil;R_Nd\nTForm_I_Laminado;I 75 x 8,5;10\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(cell(parse(o.out), 0, "R_RdNd"), "240,75");
 }
 
 TEST(LoteEndToEnd, BadCommandLineOrFileExitsTwo) {

@@ -1,0 +1,67 @@
+// Start-up cost of the catalogues: the sixteen table handles the windows open
+// when they are created, each with its default order built.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalogue/table.h"
+
+namespace {
+
+using quintaro::catalogue::Table;
+using quintaro::catalogue::TableLocation;
+
+struct Handle {
+    const char* file;
+    const char* tag;  // "" = natural order
+};
+
+// In window creation order: rolled I, H, channel, the three welded series,
+// the four single/double equal-leg angle windows, the five two-leg-width
+// windows, and the steel grade window.
+constexpr Handle kStartUpHandles[] = {
+    {"I_Laminado.DBF", "D"},   {"H_Laminado.DBF", "D"},    {"U_Laminado.DBF", "D"},
+    {"I_Soldado_CS.DBF", "D"}, {"I_Soldado_CVS.dbf", "D"}, {"I_Soldado_VS.dbf", "D"},
+    {"L_Laminado.DBF", "BF"},  {"L_Laminado.DBF", "BF"},   {"L_Laminado.dbf", "BF"},
+    {"L_Laminado.dbf", "BF"},  {"L2_Laminado.DBF", "BW"},  {"L2_Laminado.DBF", "BW"},
+    {"L2_Laminado.DBF", "BF"}, {"L2_Laminado.DBF", "BF"},  {"L2_Laminado.DBF", "BF"},
+    {"tipo_aco.dbf", ""},
+};
+
+// The bundled catalogues; QUINTARO_CATALOGUE_DIR in the environment points
+// the benchmark at another set.
+std::string catalogue_folder() {
+    const char* other = std::getenv("QUINTARO_CATALOGUE_DIR");
+    return other != nullptr ? other : QUINTARO_CATALOGUE_DIR;
+}
+
+void OpenStartUpTables(benchmark::State& state) {
+    const TableLocation where{catalogue_folder(), ""};
+    int rows = 0;
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<Table>> tables;
+        for (const auto& handle : kStartUpHandles) {
+            auto opened = Table::open(handle.file, where);
+            if (!opened.ok()) {
+                state.SkipWithError(opened.error().c_str());
+                return;
+            }
+            if (!opened.value()->set_index_tag(handle.tag)) {
+                state.SkipWithError((std::string(handle.file) + ": no tag " + handle.tag).c_str());
+                return;
+            }
+            rows += opened.value()->row_count();
+            tables.push_back(std::move(opened).value());
+        }
+        benchmark::DoNotOptimize(tables.data());
+    }
+    state.counters["rows"] = benchmark::Counter(rows, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(OpenStartUpTables)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
