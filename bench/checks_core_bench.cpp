@@ -81,6 +81,37 @@ Boxes member_boxes(WindowKind kind) {
             b.texts["R_Mdy"] = "0";
             b.texts["R_Nd"] = "-1500";
             break;
+        case WindowKind::L_Laminado:
+        case WindowKind::LT_Laminado:
+        case WindowKind::LU_Laminado:
+        case WindowKind::LX_Laminado:
+            b.texts.insert({{"R_bf", "100"},
+                            {"R_tf", "10"},
+                            {"R_Ag", "19,2"},
+                            {"R_Peso", "15,1"},
+                            {"R_Ixy", "177"},
+                            {"R_rz", "1,95"},
+                            {"R_xy", "2,82"},
+                            {"R_e", "8"},
+                            {"R_Ntd", "100"}});
+            break;
+        case WindowKind::L2_Laminado:
+        case WindowKind::L2T_Ma_Laminado:
+        case WindowKind::L2T_Me_Laminado:
+        case WindowKind::L2U_Ma_Laminado:
+        case WindowKind::L2U_Me_Laminado:
+            b.texts.insert({{"R_d", "127"},
+                            {"R_bf", "76,2"},
+                            {"R_tf", "9,53"},
+                            {"R_Ag", "18,5"},
+                            {"R_Peso", "14,5"},
+                            {"R_Ix", "306"},
+                            {"R_Iy", "83,7"},
+                            {"R_x", "1,77"},
+                            {"R_y", "4,29"},
+                            {"R_rz", "1,64"},
+                            {"R_e", "8"}});
+            break;
     }
     return b;
 }
@@ -101,6 +132,8 @@ BENCHMARK_CAPTURE(BM_Check, rolled_I, WindowKind::I_Laminado);
 BENCHMARK_CAPTURE(BM_Check, rolled_H, WindowKind::H_Laminado);
 BENCHMARK_CAPTURE(BM_Check, channel, WindowKind::U_Laminado);
 BENCHMARK_CAPTURE(BM_Check, welded_VS_iteration, WindowKind::I_Soldado);
+BENCHMARK_CAPTURE(BM_Check, single_angle_unequal, WindowKind::L2_Laminado);
+BENCHMARK_CAPTURE(BM_Check, angle_pair_T_two_forces, WindowKind::LT_Laminado);
 
 }  // namespace
 

@@ -96,7 +96,7 @@ struct AngleState : WorkingState {
     // Tension.
     double Rd1 = 0.0;   // 0,9·Ag·fy
     double Rd2 = 0.0;   // 0,75·Ag·fu
-    double Rd_t = 0.0;  // the smaller, the tension result
+    double Rd_t = 0.0;  // the smaller: the tension result the search compares
 
     // Compression.
     double lx = 0.0, ly = 0.0, lz = 0.0;  // λ; λz for the single angle only
@@ -114,7 +114,7 @@ struct AngleState : WorkingState {
     double Bx = 0.0, By = 0.0, Bz = 0.0;     // β (0 where λ̄ ≤ 0,2)
     double rox = 0.0, roy = 0.0, roz = 0.0;  // ρ
     double ro = 0.0;
-    double Rd_c = 0.0;  // negative, the compression result
+    double Rd_c = 0.0;  // negative: the compression result the search compares
 
     // Spacing of the spacers, cm.
     double ac = 0.0;  // under compression
