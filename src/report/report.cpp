@@ -17,4 +17,17 @@ bool write_report(checks::WindowKind kind, const checks::WorkingState& state, Re
     return false;
 }
 
+bool calculate(checks::WindowKind kind, checks::Boxes& boxes, checks::Messages& messages,
+               CheckedState checked) {
+    checked.complete = checks::check(kind, boxes, messages, checked.state);
+    return checked.complete;
+}
+
+bool write_window_report(checks::WindowKind kind, checks::Boxes& boxes, checks::Messages& messages,
+                         CheckedState checked, ReportSink& sink) {
+    if (!checked.complete && !calculate(kind, boxes, messages, checked))
+        return false;
+    return write_report(kind, checked.state, sink);
+}
+
 }  // namespace quintaro::report

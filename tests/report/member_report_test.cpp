@@ -502,3 +502,58 @@ TEST(ReportChecks, ZeroUnbracedLengthWritesNoBending) {
 
 }  // namespace
 }  // namespace quintaro::report::testing
+
+namespace quintaro::report::testing {
+namespace {
+
+struct Relatorio {
+    Window window{"TForm_I_Laminado"};
+    bool complete = false;
+    RecordingSink sink;
+
+    bool calcular() {
+        return calculate(checks::WindowKind::I_Laminado, window.boxes, window.messages,
+                         {*window.state, complete});
+    }
+    bool relatorio() {
+        return write_window_report(checks::WindowKind::I_Laminado, window.boxes, window.messages,
+                                   {*window.state, complete}, sink);
+    }
+};
+
+TEST(RelatorioButton, FirstReportSinceStartUpRunsTheCheckFirst) {
+    Relatorio r;
+    w150(r.window);
+    ASSERT_TRUE(r.relatorio());
+    // The check ran: its result box and the report's tension block agree.
+    EXPECT_EQ(r.window.boxes.values["R_RdNd"], "373,50");
+    EXPECT_LT(find_line(r.sink.lines(), "Rd(Nd) = 373,50 kN"), r.sink.lines().size());
+}
+
+TEST(RelatorioButton, AfterAFinishedCheckTheReportDoesNotCheckAgain) {
+    Relatorio r;
+    w150(r.window);
+    ASSERT_TRUE(r.calcular());
+    r.window.boxes.values["R_Nd"] = "200";  // typed, not checked
+    ASSERT_TRUE(r.relatorio());
+    EXPECT_LT(find_line(r.sink.lines(), "Nd = 100,00 kN"), r.sink.lines().size());
+    EXPECT_EQ(r.window.boxes.values["R_RdNd"], "373,50");
+}
+
+TEST(RelatorioButton, AStoppedCheckWritesNoReport) {
+    Relatorio r;
+    w150(r.window);
+    ASSERT_TRUE(r.calcular());
+    r.window.boxes.values["Compri_x"] = "3OO";  // letters O, not zeros
+    EXPECT_FALSE(r.calcular());
+    // The half-computed state is not reported: the check runs again, stops
+    // again with its message, and the report window is left alone.
+    EXPECT_FALSE(r.relatorio());
+    EXPECT_TRUE(r.sink.lines().empty());
+    EXPECT_EQ(r.sink.times_shown(), 0);
+    ASSERT_EQ(r.window.messages.shown.size(), 2u);
+    EXPECT_EQ(r.window.messages.shown.back(), "'3OO' is not a valid floating point value");
+}
+
+}  // namespace
+}  // namespace quintaro::report::testing
