@@ -54,7 +54,10 @@ const AngleRules kPairXRules{
     .qa_limit_without_spacer = 0.44,
     .k = 1.0,
     .spacer_warning = true,
-    .spacing = SpacingRule::CrossAxis,
+    // One angle between spacers is kept to the slenderness of the cross, as in
+    // the T. Measured against max(λy, Lfly/rz) instead, the spacing always
+    // came out as Lfly itself (rz is below ry), i.e. no spacer at all.
+    .spacing = SpacingRule::LargerAxis,
     .spacing_needs_both_lengths = true,
 };
 
@@ -355,15 +358,6 @@ void spacing(const AngleRules& rules, Boxes& boxes, AngleState& st) {
                 st.at = value;
             break;
         }
-        case SpacingRule::CrossAxis:
-            if (pushed && lengths_usable) {
-                st.ly = divide(st.Lfly, st.ry);
-                st.lz = divide(st.Lfly, st.rz);
-                st.ac = finite(st.rz * (st.lz > st.ly ? st.lz : st.ly));
-            }
-            if (pulled)
-                st.at = finite(kTensionSpacingSlenderness * st.rz);
-            break;
     }
     st.espa = st.at > st.ac ? st.at : st.ac;
     boxes.set_text(kSpacingBox, format_decimal(st.espa, 6));

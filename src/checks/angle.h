@@ -30,7 +30,6 @@ enum class SpacingRule {
     None,         // single angle
     LargerAxis,   // tension 240·rz; compression rz·max(λx, λy)
     SmallerAxis,  // rz·min(λx, λy) under either force
-    CrossAxis,    // tension 240·rz; compression rz·max(λy, Lfly/rz)
 };
 
 // Everything in which the angle windows differ.

@@ -42,6 +42,10 @@ inline constexpr std::string_view kSlendernessMessage =
 inline constexpr std::string_view kWeldedSlendernessMessage =
     "Esbeltez do perfil deve ser < 200\n(Item 5.3.5 NBR8800/88)\nRecomenda-se adotar outra seção!";
 
+inline constexpr std::string_view kAmplificationMessage =
+    "Flexo-compressão: |Nd| >= 0,73·Ne\nO momento amplificado não tem limite.\n"
+    "Adote outro perfil!";
+
 // Slenderness above which the warning is shown (200 itself is accepted).
 inline constexpr double kSlendernessLimit = 200.0;
 

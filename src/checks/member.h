@@ -76,6 +76,9 @@ struct MemberState : WorkingState {
     bool ran_bending_y = false;
     bool ran_combined = false;  // the moments were recomputed
     bool ratio_shown = false;   // a combined ratio was computed and shown
+    // Compression with |Nd| >= 0,73·Ne about an axis with a moment: the
+    // combined check failed without a ratio.
+    bool amplification_unbounded = false;
 
     // Tension.
     double RdNd_y = 0.0;  // 0,9·Ag·fy

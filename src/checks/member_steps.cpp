@@ -261,7 +261,7 @@ double term(double action, double numerator, double denominator) {
     return std::fabs(divide(numerator, denominator));
 }
 
-void combined(Boxes& boxes, MemberState& st) {
+void combined(Boxes& boxes, Messages& messages, MemberState& st) {
     const Steel& s = st.steel;
     const bool mx = !is_zero(st.Mdx);
     const bool my = !is_zero(st.Mdy);
@@ -299,6 +299,16 @@ void combined(Boxes& boxes, MemberState& st) {
         st.T1 = std::fabs(divide(st.Nd, st.RdNd_c));
         const double ampl_x = 1.0 - std::fabs(divide(st.Nd, 0.73 * st.Nex));
         const double ampl_y = 1.0 - std::fabs(divide(st.Nd, 0.73 * st.Ney));
+        // At |Nd| >= 0,73·Ne the second-order amplification of the moment has
+        // no bound: the member cannot carry that moment with this force. Taken
+        // through the absolute value, the negative factor would give a small
+        // term that passes, so the combined check fails outright instead.
+        if ((mx && ampl_x <= 0.0) || (my && ampl_y <= 0.0)) {
+            st.amplification_unbounded = true;
+            messages.show(kAmplificationMessage);
+            boxes.set_verdict(combined_row().verdict, false);
+            return;
+        }
         st.T2 = term(st.Mdx, st.Cmx * st.Mdx, finite(st.RdMdx * ampl_x));
         st.T3 = term(st.Mdy, st.Cmy * st.Mdy, finite(st.RdMdy * ampl_y));
     } else {
@@ -401,7 +411,7 @@ void run(const FamilyRules& rules, Boxes& boxes, Messages& messages, MemberState
         show_result(boxes, moment_y_row(), st.by.Rd, resists(st.by.Rd, st.Mdy));
     }
 
-    combined(boxes, st);
+    combined(boxes, messages, st);
 }
 
 }  // namespace quintaro::checks::member_steps

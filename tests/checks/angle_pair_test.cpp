@@ -347,12 +347,18 @@ const SpacingCase kSpacing[] = {
     {WindowKind::LU_Laminado, "U_tension", {.Nd = "10", .Lflx = "300", .Lfly = "300"}, "72,61"},
     {WindowKind::LU_Laminado, "U_tension_no_length", {.Nd = "10"}, "0,00"},
     {WindowKind::LU_Laminado, "U_no_force", {.Lflx = "300", .Lfly = "300"}, "0,00"},
-    // X: tension 240·2 = 480; compression rz·max(λy, Lfly/rz) = 2·max(80,18, 150) = 300.
+    // X: tension 240·2 = 480; compression rz·max(λx, λy) = 2·max(300/3, 300/√14 = 80,18)
+    // = 200 (against max(λy, Lfly/rz) it would always be Lfly = 300: no spacer).
     {WindowKind::LX_Laminado, "X_tension", {.Nd = "10", .Lflx = "300", .Lfly = "300"}, "480,00"},
     {WindowKind::LX_Laminado,
      "X_compression",
      {.Nd = "-10", .Lflx = "300", .Lfly = "300"},
-     "300,00"},
+     "200,00"},
+    // λy governs: 2·max(100/3, 600/√14 = 160,357) = 320,71.
+    {WindowKind::LX_Laminado,
+     "X_compression_y_governs",
+     {.Nd = "-10", .Lflx = "100", .Lfly = "600"},
+     "320,71"},
     {WindowKind::LX_Laminado, "X_compression_one_length", {.Nd = "-10", .Lfly = "300"}, "0,00"},
     // T of two widths: tension 240·2,2 = 528; compression
     // 2,2·max(300/4,78713553878169, 300/4,09186184191663) = 161,295768405234.

@@ -504,6 +504,35 @@ TEST(RolledCombined, CompressionForm) {
     EXPECT_EQ(r.boxes.text("R_Rd_MdNd"), "0,89");
 }
 
+// Compression with a moment about y and a long Lfly = 600 cm (Q = 0,975667 with
+// a moment, as in the compression form above):
+//  λy = 600/√10 = 189,737; λ̄y² = Q·(189,737/π)²·25/20500 = 0,975667·4,448247 = 4,340007;
+//  Ney = 1250/4,340007 = 288,018; 0,73·Ney = 210,253 kN.
+//  Nd = −215: 1 − 215/210,253 < 0, the amplified moment has no bound and the
+//  combined check fails without a ratio (taken through the absolute value the
+//  factor 0,0226 would have given a small term that passes).
+//  Nd = −200: 1 − 200/210,253 = 0,0488 > 0, the ratio is computed as usual.
+TEST(RolledCombined, ForceAboveTheAmplificationLimitFailsWithoutARatio) {
+    MapBoxes b = rolled_r1();
+    set_actions(b, "-215", "0", "0", "10");
+    set_lengths(b, "100", "600", "100");
+    CheckRun r = run_i(b);
+    ASSERT_TRUE(r.completed);
+    EXPECT_NEAR_REL(288.018, r.state.Ney, 1e-5);
+    EXPECT_TRUE(r.state.amplification_unbounded);
+    EXPECT_FALSE(r.state.ratio_shown);
+    EXPECT_EQ(r.boxes.text("R_Rd_MdNd"), "0,00");
+    EXPECT_EQ(r.boxes.text("resposta4"), "Não Ok!");
+    ASSERT_FALSE(r.messages.shown.empty());
+    EXPECT_EQ(r.messages.shown.back(), checks::kAmplificationMessage);
+
+    set_actions(b, "-200", "0", "0", "10");
+    CheckRun below = run_i(b);
+    EXPECT_FALSE(below.state.amplification_unbounded);
+    EXPECT_TRUE(below.state.ratio_shown);
+    EXPECT_NEAR_REL(0.0487654, 1.0 - 200.0 / (0.73 * below.state.Ney), 1e-4);
+}
+
 // |Nd|/(0,9·Ny) = 232,875/(0,9·50·25) = 0,207 exactly still lowers the web limit:
 // λp = 3,5·√820·(1 − 2,8·0,207) = 42,1345 (not 1,47·√820 = 42,0944).
 TEST(RolledCombined, AxialRatioAtLimitUsesReducedWebLimit) {
