@@ -798,8 +798,9 @@ class MemberReport : public detail::Writer {
 
         subheading("Combinação das Ações");
         // With a refused compression (a zero buckling length) the check
-        // computed no ratio, so neither formula nor verdict is written.
-        if (!st_.ratio_shown)
+        // computed no ratio, so neither formula nor verdict is written; with
+        // an unbounded amplification it failed without a ratio.
+        if (!st_.ratio_shown && !st_.amplification_unbounded)
             return;
         const std::string Mdx = n(st_.Mdx), Mdy = n(st_.Mdy);
         const std::string RdMdx = n(st_.RdMdx), RdMdy = n(st_.RdMdy);
@@ -820,6 +821,15 @@ class MemberReport : public detail::Writer {
             put("Ney = (" + n(st_.Ag) + "*" + fy + ")/" + n(st_.ly2) + "²");
             put("Ney = " + n(st_.Ney) + " kN");
             empty();
+            if (st_.amplification_unbounded) {
+                // The check refused the ratio: the force reaches 0,73·Ne
+                // about an axis with a moment.
+                put("Flexo-compressão: |Nd| >= 0,73·Ne");
+                put("O momento amplificado não tem limite.");
+                empty();
+                verdict_lines(false);
+                return;
+            }
             put("(Nd/Rd(Nd))+(Cmx*Mdx)/((1-Nd/(0,73*Nex))*Rd(Mdx))+(Cmy*Mdy)/((1-Nd/"
                 "(0,73*Ney))*Rd(Mdy)) <=1");
             put("(" + n(st_.Nd) + "/" + n(st_.RdNd_c) + ")+(" + n(st_.Cmx) + "*" + Mdx + ")/((1-" +
