@@ -557,3 +557,53 @@ TEST(RelatorioButton, AStoppedCheckWritesNoReport) {
 
 }  // namespace
 }  // namespace quintaro::report::testing
+
+namespace quintaro::report::testing {
+namespace {
+
+TEST(WeldedGreekLetters, OnlyTheSlendernessAndTheConstantsChange) {
+    Window w("TI_Soldado");
+    cs250(w);
+    w.boxes.values["R_Mdx"] = "3000";
+    w.boxes.values["R_Vd"] = "100";
+    const auto lines = report_of(w);
+    bool lambda = false, beta = false;
+    for (const auto& line : lines) {
+        // No placeholder letter is left for a font to turn into Greek.
+        EXPECT_EQ(line.text.find("æ"), std::string::npos) << line.text;
+        lambda = lambda || line.text.find("λ") != std::string::npos;
+        beta = beta || line.text.find("β1 = pi*raiz(G*E*It*Ag)") != std::string::npos;
+    }
+    EXPECT_TRUE(lambda);
+    EXPECT_TRUE(beta);
+    // Words keep their letters: T of "Tipo", B of "NBR8800/88", l of "Flambagem".
+    EXPECT_LT(find_line(lines, "Tipo = MR 250"), lines.size());
+    EXPECT_LT(find_line(lines, "Verificação da esbeltez do elemento (Item 5.3.5 NBR8800/88)"),
+              lines.size());
+    EXPECT_LT(find_line(lines, "Flambagem local da alma(FLA)"), lines.size());
+    // The shear of the welded web: k = 5,34 stated, λ = h/tw = 231/8 = 28,875.
+    const std::size_t shear = find_line(lines, "(a/h)>3");
+    ASSERT_LT(shear, lines.size());
+    EXPECT_EQ(texts(lines, shear, 7),
+              (Lines{"(a/h)>3", "k = 5,34", "", "λ = h/tw", "λ = 231,00/8,00", "λ = 28,88", ""}));
+}
+
+TEST(WeldedNominalMoments, TheThreeAreListedBeforeTheCeiling) {
+    Window w("TI_Soldado");
+    cs250(w);
+    w.boxes.values["R_Nd"] = "0";
+    w.boxes.values["R_Mdx"] = "3000";
+    w.boxes.values["Compri_z"] = "100";
+    const auto lines = report_of(w);
+    // Zx = 677,9095 cm³: Mpl = 677,9095·25 = 16947,74 kN·cm governs FLA;
+    // (bf/2)/tf = 13,16 with λp = 10,88 and λr = 0,62·√(20500/13,5) = 24,16:
+    // Mn(FLM) = Mpl - (Mpl - 13,5·Wx)·(13,16 - 10,88)/(24,16 - 10,88),
+    // Wx = 615,5089: Mr = 8309,37; Mn = 16947,74 - 8638,37·0,17141 = 15467,0.
+    const std::size_t at = find_line(lines, "Mn (FLA) =16947,70 kN*cm");
+    ASSERT_LT(at, lines.size());
+    EXPECT_EQ(lines[at + 1].text.substr(0, 12), "Mn (FLM) =15");
+    EXPECT_EQ(lines[at + 2].text.substr(0, 10), "Mn (FLT) =");
+}
+
+}  // namespace
+}  // namespace quintaro::report::testing
