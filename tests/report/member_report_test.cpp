@@ -607,3 +607,66 @@ TEST(WeldedNominalMoments, TheThreeAreListedBeforeTheCeiling) {
 
 }  // namespace
 }  // namespace quintaro::report::testing
+
+namespace quintaro::report::testing {
+namespace {
+
+TEST(WeldedShear, WholeBlockInGreekLetters) {
+    Window w("TI_Soldado");
+    cs250(w);
+    w.boxes.values["R_Nd"] = "0";
+    w.boxes.values["R_Vd"] = "-100";
+    const auto lines = report_of(w);
+    // Aw = 231·8/100 = 18,48 cm²; λ = 231/8 = 28,875;
+    // λp = 1,08·√(5,34·20500/25) = 71,466; λr = 1,4·√(…) = 92,642;
+    // Vpl = 0,55·18,48·25 = 254,10 kN; Rd = -0,9·254,10 = -228,69 kN (sign of Vd).
+    const std::size_t at = find_line(lines, "Verificação do Esforço Cortante");
+    ASSERT_LT(at, lines.size());
+    const Lines expected = {
+        "Verificação do Esforço Cortante",
+        "Análise plástica",
+        "Aw = h*tw",
+        "Aw = 231,00*8,00",
+        "Aw = 1848,00 mm²",
+        "Aw = 18,48 cm²",
+        "",
+        "(a/h)>3",
+        "k = 5,34",
+        "",
+        "λ = h/tw",
+        "λ = 231,00/8,00",
+        "λ = 28,88",
+        "",
+        "λp = 1,08*raiz(k*E/fy)",
+        "λp = 1,08*raiz(5,34*20500,00/25,00)",
+        "λp = 71,47",
+        "",
+        "λr = 1,4*raiz(k*E/fy)",
+        "λr = 1,4*raiz(5,34*20500,00/25,00)",
+        "λr = 92,64",
+        "",
+        "Vpl = 0,55*Aw*fy",
+        "Vpl = 0,55*18,48*25,00",
+        "Vpl = 254,10 kN",
+        "",
+        "λ < λp",
+        "Vn = Vpl",
+        "Vn = 254,10 kN",
+        "",
+        "fv = 0,9",
+        "Rd(Vd) = fv*Vn",
+        "Rd(Vd) = 0,90*254,10",
+        "Rd(Vd) = -228,69 kN",
+        "",
+        "Rd(Vd) >= Vd",
+        "-228,69 kN >= -100,00 kN",
+        "",
+        "Ok! Perfil suporta ao esforço solicitado!",
+        "",
+    };
+    EXPECT_EQ(texts(lines, at, expected.size()), expected);
+    EXPECT_EQ(lines.size(), at + expected.size());
+}
+
+}  // namespace
+}  // namespace quintaro::report::testing
