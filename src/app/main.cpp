@@ -1,11 +1,8 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "shell/application.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    app.setApplicationName("Quintaro");
-    QMainWindow window;
-    window.setWindowTitle("Quintaro (Ver 1.5m)");
-    window.show();
-    return app.exec();
+    return quintaro::shell::run(app);
 }

@@ -1,0 +1,123 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QIcon>
+
+#include "shell/data_folders.h"
+#include "shell/dialogs.h"
+#include "shell/drawings/artwork.h"
+#include "shell/escolhe_aco.h"
+#include "shell/info_windows.h"
+#include "shell/main_window.h"
+#include "shell/member_windows.h"
+#ifdef QUINTARO_HAVE_REPORTE
+#include "shell/reporte/reporte.h"
+#endif
+
+namespace quintaro::shell {
+
+QString class_name(const QObject* object) {
+    const QString full = QString::fromLatin1(object->metaObject()->className());
+    return full.mid(full.lastIndexOf(QLatin1Char(':')) + 1);
+}
+
+template <typename Window, typename... Args>
+Window* Windows::create(Args&&... args) {
+    auto window = std::make_unique<Window>(std::forward<Args>(args)...);
+    Window* raw = window.get();
+    order_.push_back(raw);
+    owned_.push_back(std::move(window));
+    return raw;
+}
+
+Windows::Windows(const catalogue::TableLocation& where) {
+    TForm1* main = create<TForm1>();
+    auto* steel = create<TEscolhe_Aco>(where);
+    if (!steel->open_failure().isEmpty()) {
+        open_failures_ << steel->open_failure();
+    }
+    const WindowContext context{where, steel};
+    // Windows that share a file report it once.
+    const auto member = [&](auto* window) {
+        for (const QString& failure : window->open_failures()) {
+            if (!open_failures_.contains(failure, Qt::CaseInsensitive)) {
+                open_failures_ << failure;
+            }
+        }
+    };
+    member(create<TI_Soldado>(context));
+    member(create<TL_Laminado>(context));
+    create<TNota>();
+    member(create<TForm_I_Laminado>(context));
+    member(create<TForm_H_Laminado>(context));
+    create<TSobreQuintaro>();
+    member(create<TLT_Laminado>(context));
+    member(create<TLU_Laminado>(context));
+    member(create<TLX_Laminado>(context));
+    member(create<TL2_Laminado>(context));
+    member(create<TL2T_Ma_Laminado>(context));
+    member(create<TL2T_Me_Laminado>(context));
+    member(create<TL2U_Ma_Laminado>(context));
+    member(create<TL2U_Me_Laminado>(context));
+    member(create<TForm_U_Laminado>(context));
+    create<TLocaliza>();
+#ifdef QUINTARO_HAVE_REPORTE
+    create<reporte::TReporte>();
+#else
+    // The report window (TReporte, src/shell/reporte) is created here, last,
+    // once it is part of the program.
+#endif
+
+    main->set_window_finder([this](const char* name) {
+        return qobject_cast<QDialog*>(find(QString::fromLatin1(name)));
+    });
+}
+
+Windows::~Windows() {
+    // The main window last, as it was created first.
+    while (!owned_.empty()) {
+        owned_.pop_back();
+    }
+}
+
+TForm1& Windows::main_window() const {
+    return *static_cast<TForm1*>(order_.front());
+}
+
+QWidget* Windows::find(const QString& name) const {
+    for (QWidget* window : order_) {
+        if (class_name(window) == name) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+int run(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Quintaro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quintaro"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawings::program_icon(64))));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString seeding_failed =
+        seed_user_data_folder(installed_data_folder(), user_data_folder());
+    Windows windows(table_location());
+    QStringList problems = windows.open_failures();
+    if (!seeding_failed.isEmpty()) {
+        problems.prepend(QStringLiteral("Não foi possível copiar os catálogos instalados para:\n") +
+                         seeding_failed);
+    }
+    TForm1& main = windows.main_window();
+    QObject::connect(&main, &TForm1::closed, &app, &QCoreApplication::quit);
+    main.show();
+    if (!problems.isEmpty()) {
+        dialogs().error(&main, QStringLiteral("Quintaro"),
+                        QStringLiteral("Catálogos ausentes: as janelas desses perfis abrem "
+                                       "sem dados.\n\n") +
+                            problems.join(QStringLiteral("\n\n")));
+    }
+    return app.exec();
+}
+
+}  // namespace quintaro::shell

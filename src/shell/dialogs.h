@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+#include "checks/boxes.h"
+
+class QWidget;
+
+namespace quintaro::shell {
+
+// Every message and question the windows put to the user goes through one
+// replaceable object, so tests capture them instead of showing them.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // A plain message with the program's title and an OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // A message with the error icon, the given caption and an OK button.
+    virtual void error(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A question with OK and Cancel; true for OK.
+    virtual bool confirm(QWidget* parent, const QString& text) = 0;
+};
+
+// The object in force: the real message boxes unless a test set another.
+Dialogs& dialogs();
+// Replaces the object in force (not owned); nullptr restores the message boxes.
+void set_dialogs(Dialogs* replacement);
+
+// The checks' messages shown over a window through the dialogs in force.
+class WindowMessages : public checks::Messages {
+  public:
+    explicit WindowMessages(QWidget* parent) : parent_(parent) {}
+    void show(std::string_view text) override;
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace quintaro::shell

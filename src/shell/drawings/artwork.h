@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace quintaro::drawings {
+
+// The main window's title picture: the program name over a steel frame.
+QImage title_artwork(QSize size);
+
+// A strip of the section shapes the program checks, for the about window.
+QImage logo_strip(QSize size);
+
+// The program icon: a welded I section on a blue tile.
+QImage program_icon(int size);
+
+}  // namespace quintaro::drawings

@@ -1,0 +1,106 @@
+#include "shell/escolhe_aco.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "catalogue/table.h"
+#include "common/decimal.h"
+#include "common/handler_error.h"
+#include "shell/db_navigator.h"
+#include "shell/dialogs.h"
+#include "shell/table_binding.h"
+
+namespace quintaro::shell {
+
+TEscolhe_Aco::TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("Escolhe_Aco"));
+    setWindowTitle(QStringLiteral("Tipo de Aço"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto* column = new QVBoxLayout(this);
+    auto* group = new QGroupBox(QStringLiteral("Aço"), this);
+    auto* grid = new QGridLayout(group);
+    auto* navigator = new DBNavigator(group);
+    binding_ = new TableBinding(this, navigator);
+    struct Row {
+        const char* label;
+        const char* box;
+        const char* field;  // nullptr: a plain box with a fixed text
+        const char* text;
+        const char* unit;
+    };
+    const Row rows[] = {
+        {"Tipo", "tipo_aco", "TIPO", nullptr, ""},   {"fy", "fy_aco", "FY", nullptr, "kN/cm²"},
+        {"fu", "fu_aco", "FU", nullptr, "kN/cm²"},   {"E", "E_aco", nullptr, "20500", "kN/cm²"},
+        {"G", "G_aco", nullptr, "7892,5", "kN/cm²"},
+    };
+    int r = 0;
+    for (const Row& row : rows) {
+        auto* box = new QLineEdit(group);
+        box->setObjectName(QString::fromLatin1(row.box));
+        box->setFixedWidth(110);
+        grid->addWidget(new QLabel(QString::fromUtf8(row.label), group), r, 0, Qt::AlignRight);
+        grid->addWidget(box, r, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(row.unit), group), r, 2);
+        if (row.field != nullptr) {
+            binding_->bind(box, row.field);
+        } else {
+            box->setText(QString::fromLatin1(row.text));
+        }
+        ++r;
+    }
+    grid->addWidget(navigator, r, 0, 1, 3, Qt::AlignHCenter);
+    column->addWidget(group);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("SpeedButton1"));
+    ok->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &TEscolhe_Aco::SpeedButton1Click);
+    column->addWidget(ok, 0, Qt::AlignHCenter);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The steel table keeps its natural order.
+    auto opened = catalogue::Table::open("tipo_aco.dbf", where);
+    if (opened) {
+        table_ = std::move(opened.value());
+    } else {
+        open_failure_ = QString::fromStdString(opened.error());
+        binding_->set_missing_message(
+            QStringLiteral("A tabela de aços \"tipo_aco.dbf\" não está disponível.\n\n%1")
+                .arg(open_failure_));
+    }
+    binding_->show_table(table_.get());
+}
+
+// The binding lets go of the tables before they close.
+TEscolhe_Aco::~TEscolhe_Aco() {
+    delete binding_;
+}
+
+void TEscolhe_Aco::accept_steel() {
+    const auto text = [this](const char* name) {
+        return findChild<QLineEdit*>(QString::fromLatin1(name))->text().toStdString();
+    };
+    try {
+        Steel steel;
+        steel.name = text("tipo_aco");
+        steel.fy = std::fabs(parse_decimal(text("fy_aco")));
+        steel.fu = std::fabs(parse_decimal(text("fu_aco")));
+        held_ = steel;
+        close();
+    } catch (const HandlerError& fault) {
+        dialogs().message(this, QString::fromUtf8(fault.what()));
+    }
+}
+
+void TEscolhe_Aco::SpeedButton1Click() {
+    accept_steel();
+}
+
+}  // namespace quintaro::shell

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+
+#include "common/steel.h"
+#include "shell/window_context.h"
+
+namespace quintaro::catalogue {
+class Table;
+}
+
+namespace quintaro::shell {
+
+class TableBinding;
+
+// The steel grade window: the steel table's current row in data-aware boxes,
+// with the fixed elastic constants shown beside it. Every check reads the
+// steel from these boxes when it starts.
+class TEscolhe_Aco : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* parent = nullptr);
+    ~TEscolhe_Aco() override;
+
+    catalogue::Table* table() const { return table_.get(); }
+    TableBinding& binding() { return *binding_; }
+    const QString& open_failure() const { return open_failure_; }
+    // The steel taken by the last "Ok".
+    const Steel& held_steel() const { return held_; }
+
+  public slots:
+    void SpeedButton1Click();
+
+  private:
+    void accept_steel();
+
+    std::unique_ptr<catalogue::Table> table_;
+    QString open_failure_;
+    TableBinding* binding_ = nullptr;
+    Steel held_;
+};
+
+}  // namespace quintaro::shell

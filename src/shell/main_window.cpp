@@ -1,0 +1,215 @@
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "shell/data_folders.h"
+#include "shell/dialogs.h"
+#include "shell/drawings/artwork.h"
+#include "shell/drawings/section_drawing.h"
+
+namespace quintaro::shell {
+
+using drawings::SectionKind;
+
+const ToolbarButton kToolbarButtons[13] = {
+    {"SpeedButton5", "I Soldado", "TI_Soldado"},
+    {"SpeedButton9", "I Laminado", "TForm_I_Laminado"},
+    {"SpeedButton1", "H Laminado", "TForm_H_Laminado"},
+    {"SpeedButton4", "L Laminado", "TL_Laminado"},
+    {"SpeedButton2", "", "TLT_Laminado"},
+    {"SpeedButton13", "", "TLU_Laminado"},
+    {"SpeedButton7", "", "TLX_Laminado"},
+    {"SpeedButton3", "", "TL2_Laminado"},
+    {"SpeedButton8", "", "TL2T_Ma_Laminado"},
+    {"SpeedButton6", "", "TL2T_Me_Laminado"},
+    {"SpeedButton12", "", "TL2U_Ma_Laminado"},
+    {"SpeedButton10", "", "TL2U_Me_Laminado"},
+    {"SpeedButton11", "", "TForm_U_Laminado"},
+};
+
+namespace {
+
+// The section each button shows, in the order of the buttons.
+constexpr SectionKind kGlyphs[13] = {
+    SectionKind::WeldedI,
+    SectionKind::RolledI,
+    SectionKind::RolledH,
+    SectionKind::Angle,
+    SectionKind::AnglePairT,
+    SectionKind::AnglePairU,
+    SectionKind::AnglePairX,
+    SectionKind::UnequalAngle,
+    SectionKind::UnequalPairTLongUp,
+    SectionKind::UnequalPairTShortUp,
+    SectionKind::UnequalPairULongUp,
+    SectionKind::UnequalPairUShortUp,
+    SectionKind::Channel,
+};
+
+constexpr int kButtonSide = 45;
+constexpr int kToolbarHeight = 57;
+
+bool open_in_desktop_browser(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+// Every number any window reads or writes uses the decimal comma from here on:
+// our own conversions do, and so do Qt's number widgets, without thousands
+// separators.
+void use_decimal_comma() {
+    QLocale comma(QLocale::Portuguese, QLocale::Brazil);
+    comma.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(comma);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent), open_url_(open_in_desktop_browser), help_page_(help_page_path()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quintaro (Ver 1.5m)"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QPixmap::fromImage(drawings::program_icon(64))));
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    build_menu();
+    build_toolbar();
+    auto* title = new QLabel(this);
+    title->setObjectName(QStringLiteral("Image1"));
+    title->setPixmap(QPixmap::fromImage(drawings::title_artwork(QSize(569, 385))));
+    title->setFixedSize(569, 385);
+    title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCentralWidget(title);
+    setFixedSize(586, 440 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    FormCreate();
+}
+
+void TForm1::build_toolbar() {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setFixedHeight(kToolbarHeight);
+    bar->setIconSize(QSize(kButtonSide - 6, kButtonSide - 6));
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->layout()->setSpacing(0);
+    bar->layout()->setContentsMargins(0, 0, 0, 0);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    QPalette face = bar->palette();
+    face.setColor(QPalette::Window, QColor(48, 52, 60));
+    bar->setPalette(face);
+    bar->setAutoFillBackground(true);
+    for (int i = 0; i < 13; ++i) {
+        const ToolbarButton& entry = kToolbarButtons[i];
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setFixedSize(kButtonSide, kButtonSide);
+        button->setAutoRaise(true);
+        button->setIcon(QIcon(QPixmap::fromImage(
+            drawings::glyph_picture(kGlyphs[i], QSize(kButtonSide - 6, kButtonSide - 6)))));
+        button->setToolTip(QString::fromUtf8(entry.hint));
+        const char* opens = entry.opens;
+        connect(button, &QToolButton::clicked, this, [this, opens] { show_modally(opens); });
+        bar->addWidget(button);
+    }
+    addToolBar(Qt::TopToolBarArea, bar);
+}
+
+void TForm1::build_menu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The menu keeps the desktop's colours over the black window.
+    QPalette desktop = QApplication::palette(bar);
+    for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                            QPalette::ButtonText, QPalette::Base, QPalette::Text}) {
+        desktop.setColor(role, desktop.color(role));  // set, not inherited from the window
+    }
+    bar->setPalette(desktop);
+    bar->setAutoFillBackground(true);
+    const auto action = [this](QWidget* where, const char* name, const char* text) {
+        auto* a = new QAction(QString::fromUtf8(text), this);
+        a->setObjectName(QString::fromLatin1(name));
+        where->addAction(a);
+        return a;
+    };
+    QMenu* file = bar->addMenu(QStringLiteral("Arquivo"));
+    file->setObjectName(QStringLiteral("Arquivo1"));
+    connect(action(file, "Sair1", "Sair"), &QAction::triggered, this, &TForm1::Sair1Click);
+    connect(action(bar, "Ao1", "Aço"), &QAction::triggered, this, &TForm1::Ao1Click);
+    QMenu* standard = bar->addMenu(QStringLiteral("Norma"));
+    standard->setObjectName(QStringLiteral("Norma1"));
+    QAction* in_force = action(standard, "NBR88001", "NBR 8800:1986");
+    in_force->setCheckable(true);
+    in_force->setChecked(true);
+    // Only displays the standard in force: a click leaves the mark where it is.
+    connect(in_force, &QAction::toggled, in_force, [in_force] { in_force->setChecked(true); });
+    action(standard, "NBR1", "NBR 8800:2005")->setEnabled(false);
+    QMenu* help = bar->addMenu(QStringLiteral("Ajuda"));
+    help->setObjectName(QStringLiteral("Ajuda1"));
+    connect(action(help, "Notaes1", "Notações"), &QAction::triggered, this, &TForm1::Notaes1Click);
+    connect(action(help, "Conteudo", "Conteudo"), &QAction::triggered, this,
+            &TForm1::ConteudoClick);
+    connect(action(help, "Sobre1", "Sobre"), &QAction::triggered, this, &TForm1::Sobre1Click);
+}
+
+void TForm1::show_modally(const char* class_name) {
+    QDialog* window = find_window_ ? find_window_(class_name) : nullptr;
+    if (window != nullptr) {
+        window->exec();
+    }
+}
+
+void TForm1::open_help_page() {
+    if (!QFileInfo::exists(help_page_) || !open_url_(QUrl::fromLocalFile(help_page_))) {
+        dialogs().error(this, QStringLiteral("Erro"),
+                        QStringLiteral("Conexão com navegador Impossível!"));
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        emit closed();
+    }
+}
+
+void TForm1::FormCreate() {
+    use_decimal_comma();
+}
+void TForm1::Sair1Click() {
+    close();
+}
+void TForm1::Ao1Click() {
+    show_modally("TEscolhe_Aco");
+}
+void TForm1::Notaes1Click() {
+    show_modally("TNota");
+}
+void TForm1::ConteudoClick() {
+    open_help_page();
+}
+void TForm1::Sobre1Click() {
+    show_modally("TSobreQuintaro");
+}
+
+}  // namespace quintaro::shell

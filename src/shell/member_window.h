@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "shell/member_descriptor.h"
+#include "shell/window_context.h"
+
+class QComboBox;
+
+namespace quintaro::catalogue {
+class Table;
+}
+namespace quintaro::checks {
+class Boxes;
+class Messages;
+struct WindowDescriptor;
+struct WorkingState;
+}  // namespace quintaro::checks
+
+namespace quintaro::shell {
+
+class TableBinding;
+
+// A member window: the catalogue panel, the section picture, the input and
+// result boxes and the four buttons, all laid out from its descriptor.
+class MemberWindow : public QDialog {
+    Q_OBJECT
+  public:
+    using Action = std::function<void(MemberWindow&)>;
+
+    MemberWindow(const MemberDescriptor& descriptor, const WindowContext& context,
+                 QWidget* parent = nullptr);
+    ~MemberWindow() override;
+
+    const MemberDescriptor& descriptor() const { return descriptor_; }
+    checks::Boxes& boxes() { return *boxes_; }
+    checks::Messages& messages() { return *messages_; }
+    TableBinding& binding() { return *binding_; }
+    // What the last "Calcular" computed, for the report and the search.
+    checks::WorkingState& state() { return *state_; }
+
+    // The table in the panel (nullptr while its catalogue is missing) and the
+    // window's tables in the order of the descriptor.
+    catalogue::Table* shown_table() const;
+    catalogue::Table* table(int index) const;
+    // Why each missing table could not be opened, one text per table.
+    const QStringList& open_failures() const { return open_failures_; }
+
+    // "Relatório" and "Mais Leve" run these once they are set.
+    void set_report_action(Action action) { report_action_ = std::move(action); }
+    void set_search_action(Action action) { search_action_ = std::move(action); }
+
+  public slots:
+    void BitBtn1Click();
+    void BitBtn4Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void SpeedButton1Click();
+    void FormActivate();
+    void SerieChange();
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void open_tables(const catalogue::TableLocation& where);
+    void build(const WindowContext& context);
+    QWidget* build_panel();
+    QWidget* build_picture();
+    QWidget* build_inputs();
+    QWidget* build_results();
+    QWidget* build_buttons();
+    bool catalogue_present();
+    void calculate();
+    void write_report();
+    void find_lightest();
+    void restore_default_order();
+    void show_series(const QString& series);
+
+    QString series_of(int table) const;
+    std::string field_of(const char* box) const;
+
+    const MemberDescriptor& descriptor_;
+    const checks::WindowDescriptor& checked_;
+    std::unique_ptr<checks::WorkingState> state_;
+    std::vector<std::unique_ptr<catalogue::Table>> tables_;
+    std::vector<QString> table_failures_;  // per table, "" when open
+    QStringList open_failures_;
+    int shown_ = 0;
+    QComboBox* series_box_ = nullptr;
+    TableBinding* binding_ = nullptr;
+    std::unique_ptr<checks::Boxes> boxes_;
+    std::unique_ptr<checks::Messages> messages_;
+    Action report_action_;
+    Action search_action_;
+};
+
+}  // namespace quintaro::shell

@@ -1,0 +1,72 @@
+#include "shell/widget_boxes.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace quintaro::shell {
+namespace {
+
+QString qt_text(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+bool is_steel_box(std::string_view name) {
+    return name == "tipo_aco" || name == "fy_aco" || name == "fu_aco";
+}
+
+}  // namespace
+
+WidgetBoxes::WidgetBoxes(QWidget* window, QWidget* steel_window)
+    : window_(window), steel_window_(steel_window) {}
+
+QWidget* WidgetBoxes::find(std::string_view name) const {
+    QWidget* root = is_steel_box(name) ? steel_window_.data() : window_.data();
+    if (root == nullptr) {
+        return nullptr;
+    }
+    const QString object_name = qt_text(name);
+    if (auto* edit = root->findChild<QLineEdit*>(object_name)) {
+        return edit;
+    }
+    return root->findChild<QComboBox*>(object_name);
+}
+
+bool WidgetBoxes::has(std::string_view name) const {
+    return find(name) != nullptr;
+}
+
+std::string WidgetBoxes::text(std::string_view name) const {
+    QWidget* widget = find(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text().toStdString();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return combo->currentText().toStdString();
+    }
+    return {};
+}
+
+void WidgetBoxes::set_text(std::string_view name, std::string_view text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(find(name))) {
+        edit->setText(qt_text(text));
+    }
+}
+
+void WidgetBoxes::set_verdict(std::string_view field, bool passed) {
+    auto* edit = qobject_cast<QLineEdit*>(find(field));
+    if (edit == nullptr) {
+        return;
+    }
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, passed ? QColor(0, 128, 0) : QColor(255, 0, 0));
+    edit->setPalette(palette);
+    edit->setText(qt_text(passed ? checks::kOk : checks::kNotOk));
+}
+
+void WidgetBoxes::clear_verdict(std::string_view field) {
+    if (auto* edit = qobject_cast<QLineEdit*>(find(field))) {
+        edit->clear();
+    }
+}
+
+}  // namespace quintaro::shell

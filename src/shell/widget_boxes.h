@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "checks/boxes.h"
+
+namespace quintaro::shell {
+
+// The checks' view of a window: its edit boxes (and the series drop-down) by
+// objectName, with the steel boxes "tipo_aco", "fy_aco" and "fu_aco" taken
+// from the steel grade window.
+class WidgetBoxes : public checks::Boxes {
+  public:
+    WidgetBoxes(QWidget* window, QWidget* steel_window);
+
+    bool has(std::string_view name) const override;
+    std::string text(std::string_view name) const override;
+    void set_text(std::string_view name, std::string_view text) override;
+    void set_verdict(std::string_view field, bool passed) override;
+    void clear_verdict(std::string_view field) override;
+
+  private:
+    QWidget* find(std::string_view name) const;
+    QPointer<QWidget> window_;
+    QPointer<QWidget> steel_window_;
+};
+
+}  // namespace quintaro::shell
