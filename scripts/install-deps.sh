@@ -13,6 +13,7 @@ test_packages=(
     python3 python3-dbfread python3-dbf
     locales
     xvfb xauth
+    libreoffice-writer-nogui poppler-utils
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=("${test_packages[@]}")

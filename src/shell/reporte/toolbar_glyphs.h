@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QIcon>
+
+namespace quintaro::reporte {
+
+enum class Glyph {
+    Open,
+    Save,
+    Print,
+    PageSetup,
+    Undo,
+    Copy,
+    Paste,
+    AlignLeft,
+    AlignCenter,
+    AlignRight
+};
+
+// The toolbar's pictures, painted rather than loaded: crisp at any scale.
+QIcon toolbar_glyph(Glyph glyph);
+
+}  // namespace quintaro::reporte
