@@ -12,6 +12,7 @@
 #include "shell/main_window.h"
 #include "shell/member_windows.h"
 #ifdef QUINTARO_HAVE_REPORTE
+#include "shell/report_sink.h"
 #include "shell/reporte/reporte.h"
 #endif
 
@@ -39,7 +40,9 @@ Windows::Windows(const catalogue::TableLocation& where) {
     }
     const WindowContext context{where, steel};
     // Windows that share a file report it once.
+    std::vector<MemberWindow*> members;
     const auto member = [&](auto* window) {
+        members.push_back(window);
         for (const QString& failure : window->open_failures()) {
             if (!open_failures_.contains(failure, Qt::CaseInsensitive)) {
                 open_failures_ << failure;
@@ -63,7 +66,11 @@ Windows::Windows(const catalogue::TableLocation& where) {
     member(create<TForm_U_Laminado>(context));
     create<TLocaliza>();
 #ifdef QUINTARO_HAVE_REPORTE
-    create<reporte::TReporte>();
+    auto* report_window = create<reporte::TReporte>();
+    for (MemberWindow* window : members) {
+        window->set_report_action(
+            [report_window](MemberWindow& w) { write_report_into(w, *report_window); });
+    }
 #else
     // The report window (TReporte, src/shell/reporte) is created here, last,
     // once it is part of the program.

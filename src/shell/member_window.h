@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -40,8 +41,14 @@ class MemberWindow : public QDialog {
     checks::Boxes& boxes() { return *boxes_; }
     checks::Messages& messages() { return *messages_; }
     TableBinding& binding() { return *binding_; }
-    // What the last "Calcular" computed, for the report and the search.
+    // What the last "Calcular" computed, for the report and the search, and
+    // whether that check ran to its end (false at start-up and after a check
+    // stopped on a fault).
     checks::WorkingState& state() { return *state_; }
+    bool& state_complete() { return state_complete_; }
+    const checks::WindowDescriptor& checked() const { return checked_; }
+    // The section drawing of Image1, as the report pastes it.
+    QImage section_picture() const;
 
     // The table in the panel (nullptr while its catalogue is missing) and the
     // window's tables in the order of the descriptor.
@@ -87,6 +94,7 @@ class MemberWindow : public QDialog {
     const MemberDescriptor& descriptor_;
     const checks::WindowDescriptor& checked_;
     std::unique_ptr<checks::WorkingState> state_;
+    bool state_complete_ = false;
     std::vector<std::unique_ptr<catalogue::Table>> tables_;
     std::vector<QString> table_failures_;  // per table, "" when open
     QStringList open_failures_;
