@@ -165,6 +165,10 @@ QWidget* MemberWindow::build_panel() {
     return panel;
 }
 
+QImage MemberWindow::section_picture() const {
+    return drawings::section_picture(descriptor_.section, QSize(240, 240));
+}
+
 QWidget* MemberWindow::build_picture() {
     auto* frame = new QWidget(this);
     auto* column = new QVBoxLayout(frame);
@@ -173,7 +177,7 @@ QWidget* MemberWindow::build_picture() {
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setFrameShape(QFrame::Box);
     picture->setPixmap(
-        QPixmap::fromImage(drawings::section_picture(descriptor_.section, QSize(240, 240))));
+        QPixmap::fromImage(section_picture()));
     column->addWidget(picture, 0, Qt::AlignHCenter);
     auto* purpose = new QPlainTextEdit(qs(descriptor_.purpose), frame);
     purpose->setObjectName(QStringLiteral("Memo1"));

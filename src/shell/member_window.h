@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -44,6 +45,8 @@ class MemberWindow : public QDialog {
     checks::WorkingState& state() { return *state_; }
     // Whether the state holds a check that ran to its end.
     bool& check_complete() { return check_complete_; }
+    // The section drawing of Image1, as the report pastes it.
+    QImage section_picture() const;
 
     // The table in the panel (nullptr while its catalogue is missing) and the
     // window's tables in the order of the descriptor.

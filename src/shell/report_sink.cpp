@@ -1,7 +1,6 @@
 #include "shell/report_sink.h"
 
 #include "report/report.h"
-#include "shell/drawings/section_drawing.h"
 #include "shell/member_window.h"
 #include "shell/reporte/reporte.h"
 
@@ -40,13 +39,15 @@ void ReporteSink::append_line(std::string_view text) {
     empty_ = false;
 }
 
+void write_report_into(MemberWindow& window, reporte::TReporte& report_window) {
+    ReporteSink sink(report_window, window.section_picture());
+    report::write_window_report(window.descriptor().check, window.boxes(), window.messages(),
+                                {window.state(), window.check_complete()}, sink);
+}
+
 void connect_report(MemberWindow& window, reporte::TReporte& report_window) {
-    window.set_report_action([&report_window](MemberWindow& w) {
-        ReporteSink sink(report_window,
-                         drawings::section_picture(w.descriptor().section, QSize(240, 240)));
-        report::write_window_report(w.descriptor().check, w.boxes(), w.messages(),
-                                    {w.state(), w.check_complete()}, sink);
-    });
+    window.set_report_action(
+        [&report_window](MemberWindow& w) { write_report_into(w, report_window); });
 }
 
 }  // namespace quintaro::shell

@@ -36,6 +36,11 @@ class ReporteSink : public report::ReportSink {
     report::Colour colour_ = report::kWindowText;
 };
 
+// "Relatório" of a member window into the report window: runs the window's
+// check first when its state holds no finished check, then writes the report
+// of that state (the welded window shows the report window last).
+void write_report_into(MemberWindow& window, reporte::TReporte& report_window);
+
 // Gives the window's "Relatório" the report of its last check.
 void connect_report(MemberWindow& window, reporte::TReporte& report_window);
 

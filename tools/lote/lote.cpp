@@ -24,13 +24,16 @@ constexpr std::string_view kSeriesColumn = "Serie";
 constexpr std::string_view kMessagesColumn = "mensagens";
 constexpr std::string_view kSteelTable = "tipo_aco.dbf";
 constexpr std::string_view kUsage =
-    "uso: quintaro-lote [--tables PASTA] [--steel TIPO] [--lightest] [ENTRADA.csv | -]\n"
+    "uso: quintaro-lote [--tables PASTA] [--steel TIPO] [--lightest]\n"
+    "                   [--reports PASTA [--pdf]] [ENTRADA.csv | -]\n"
     "Verifica cada barra (uma por linha do CSV, separador ';', vírgula decimal)\n"
     "com as mesmas verificações das janelas e escreve as linhas com os resultados\n"
     "na saída padrão. Saída 0: todas verificadas; 1: alguma linha não pôde ser\n"
     "verificada (motivo em 'mensagens'); 2: linha de comando ou arquivo inválido.\n"
     "--lightest: em vez de verificar o perfil da linha, procura no catálogo da\n"
-    "janela o perfil mais leve que passa (como \"Mais Leve\") e o escreve em 'perfil'.\n";
+    "janela o perfil mais leve que passa (como \"Mais Leve\") e o escreve em 'perfil'.\n"
+    "--reports PASTA grava o relatório de cálculo (RTF) de cada linha verificada,\n"
+    "por exemplo 0007-TForm_I_Laminado-W_150_x_13,0.rtf; --pdf grava também um PDF.\n";
 
 std::string trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -112,6 +115,7 @@ class RowCells {
 
 struct RowOutcome {
     const checks::WindowDescriptor* window = nullptr;
+    std::unique_ptr<checks::WorkingState> state;
     RowBoxes boxes;
     std::vector<std::string> messages;
     bool checked = false;
@@ -210,13 +214,13 @@ RowOutcome check_row(const RowCells& cells, const SteelBoxes& steel, SectionSour
     }
 
     CollectedMessages messages;
-    const auto state = window->make_state();
+    outcome.state = window->make_state();
     if (lightest) {
-        outcome.checked = search_lightest(*window, boxes, messages, *state, sections);
+        outcome.checked = search_lightest(*window, boxes, messages, *outcome.state, sections);
         if (!sections.fatal().empty())
             fatal = sections.fatal();
     } else {
-        outcome.checked = checks::check(window->kind, boxes, messages, *state);
+        outcome.checked = checks::check(window->kind, boxes, messages, *outcome.state);
     }
     outcome.messages = std::move(messages.shown);
     return outcome;
@@ -361,6 +365,12 @@ Result<Options> parse_command_line(const std::vector<std::string>& args,
             }
         } else if (arg == "--lightest") {
             options.lightest = true;
+        } else if (arg == "--reports" || arg.rfind("--reports=", 0) == 0) {
+            if (!value("--reports", options.reports_dir) || options.reports_dir.empty()) {
+                return Result<Options>::failure("--reports precisa de uma pasta");
+            }
+        } else if (arg == "--pdf") {
+            options.pdf = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             return Result<Options>::failure("opção desconhecida: " + arg);
         } else if (have_input) {
@@ -372,6 +382,8 @@ Result<Options> parse_command_line(const std::vector<std::string>& args,
     }
     if (!have_input)
         options.input = "-";
+    if (options.pdf && options.reports_dir.empty())
+        return Result<Options>::failure("--pdf precisa de --reports");
     return options;
 }
 
@@ -415,8 +427,22 @@ std::unique_ptr<SectionSource> table_source(const std::string& tables_dir) {
     return std::make_unique<TableSource>(tables_dir);
 }
 
+std::string report_file_stem(int row, std::string_view window, std::string_view designation) {
+    std::string number = std::to_string(row);
+    if (number.size() < 4)
+        number.insert(0, 4 - number.size(), '0');
+    std::string name = number + "-" + std::string(window) + "-";
+    for (char c : trim(designation)) {
+        const bool unsafe = c == ' ' || c == '/' || c == '\\' || c == ':' || c == '*' ||
+                            c == '?' || c == '"' || c == '<' || c == '>' || c == '|' ||
+                            static_cast<unsigned char>(c) < 0x20;
+        name += unsafe ? '_' : c;
+    }
+    return name;
+}
+
 Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& steel,
-                               SectionSource& sections, bool lightest) {
+                               SectionSource& sections, bool lightest, RowReports* reports) {
     auto parsed = parse_csv(csv_text);
     if (!parsed)
         return Result<BatchOutcome>::failure(parsed.error());
@@ -466,13 +492,23 @@ Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& stee
     output.header.emplace_back(kMessagesColumn);
 
     BatchOutcome outcome;
+    int row_number = 0;
     for (const auto& row : input.rows) {
+        ++row_number;
         std::string fatal;
         RowOutcome checked = check_row(RowCells(columns, row), steel, sections, lightest, fatal);
         if (!fatal.empty())
             return Result<BatchOutcome>::failure(fatal);
         if (!checked.checked)
             outcome.all_checked = false;
+        // A check that stopped leaves a half-computed state: no report of it.
+        if (reports != nullptr && checked.checked) {
+            const Status written = reports->write(row_number, *checked.window, *checked.state);
+            if (!written) {
+                checked.messages.push_back("relatório não gravado: " + written.error());
+                outcome.all_checked = false;
+            }
+        }
         std::vector<std::string> out;
         out.reserve(output.header.size());
         for (std::size_t i : kept)
@@ -492,7 +528,7 @@ Result<BatchOutcome> run_batch(std::string_view csv_text, const SteelBoxes& stee
 }
 
 int run(const std::vector<std::string>& args, const std::string& default_tables, std::istream& in,
-        std::ostream& out, std::ostream& err) {
+        std::ostream& out, std::ostream& err, const RowReportsFactory& make_reports) {
     if (std::find(args.begin(), args.end(), "--help") != args.end() ||
         std::find(args.begin(), args.end(), "-h") != args.end()) {
         out << kUsage;
@@ -513,8 +549,21 @@ int run(const std::vector<std::string>& args, const std::string& default_tables,
         err << "quintaro-lote: " << steel.error() << "\n";
         return 2;
     }
+    std::unique_ptr<RowReports> reports;
+    if (!options->reports_dir.empty()) {
+        if (!make_reports) {
+            err << "quintaro-lote: relatórios não disponíveis nesta versão\n";
+            return 2;
+        }
+        auto made = make_reports(*options);
+        if (!made) {
+            err << "quintaro-lote: " << made.error() << "\n";
+            return 2;
+        }
+        reports = std::move(made.value());
+    }
     auto sections = table_source(options->tables_dir);
-    auto batch = run_batch(*text, *steel, *sections, options->lightest);
+    auto batch = run_batch(*text, *steel, *sections, options->lightest, reports.get());
     if (!batch) {
         err << "quintaro-lote: " << batch.error() << "\n";
         return 2;

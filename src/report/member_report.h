@@ -1,0 +1,13 @@
+#pragma once
+
+#include "checks/member.h"
+#include "report/sink.h"
+
+// The calculation report of the rolled I, rolled H, rolled channel and welded
+// I windows: one report, written from the working state the window's last
+// "Calcular" left, with the texts in which the four families differ.
+namespace quintaro::report {
+
+void write_member_report(const checks::MemberState& state, ReportSink& sink);
+
+}  // namespace quintaro::report

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "gui_testing.h"
+#include "report/rtf/rtf.h"
+#include "shell/escolhe_aco.h"
+#include "shell/member_windows.h"
+#include "shell/report_sink.h"
+#include "shell/reporte/reporte.h"
+#include "shell/reporte/rich_edit.h"
+
+namespace quintaro::testing {
+namespace {
+
+// "Relatório" of a member window into the report window. The first rolled I
+// row of the test tables is W 150 x 13,0 (Ag = 16,6 cm²), steel fy = 25 kN/cm².
+class RelatorioButton : public ::testing::Test {
+  protected:
+    RelatorioButton() {
+        for (shell::MemberWindow* w : {static_cast<shell::MemberWindow*>(&rolled),
+                                       static_cast<shell::MemberWindow*>(&welded)}) {
+            w->set_report_action(
+                [this](shell::MemberWindow& m) { shell::write_report_into(m, report); });
+        }
+    }
+
+    CapturedDialogs dialogs;
+    CatalogueFolder folder;
+    shell::TEscolhe_Aco steel{folder.location()};
+    shell::WindowContext context{folder.location(), &steel};
+    shell::TForm_I_Laminado rolled{context};
+    shell::TI_Soldado welded{context};
+    reporte::TReporte report;
+
+    static void set(QWidget* w, const char* box, const char* text) {
+        child<QLineEdit>(w, box)->setText(QString::fromUtf8(text));
+    }
+    static void press(QWidget* w, const char* button) { child<QPushButton>(w, button)->click(); }
+    QStringList paragraphs() const {
+        QStringList out;
+        const QTextDocument* d = report.RichEdit1->document();
+        for (QTextBlock b = d->begin(); b.isValid(); b = b.next())
+            out << b.text();
+        return out;
+    }
+};
+
+TEST_F(RelatorioButton, PicturePastedFirstAndLeftOnTheClipboard) {
+    set(&rolled, "R_Nd", "100");
+    press(&rolled, "BitBtn1");
+    press(&rolled, "BitBtn2");
+    EXPECT_TRUE(report.isVisible());
+    const QStringList p = paragraphs();
+    ASSERT_GT(p.size(), 20);
+    EXPECT_EQ(p[0], QString(QChar::ObjectReplacementCharacter));
+    EXPECT_EQ(p[1], QStringLiteral("Dimensionamento Perfil I Laminado"));
+    EXPECT_TRUE(p.contains(QStringLiteral("Rd(Nd) = 373,50 kN")));
+    const QImage held = QGuiApplication::clipboard()->image();
+    EXPECT_FALSE(held.isNull());
+    EXPECT_EQ(held.size(), rolled.section_picture().size());
+}
+
+TEST_F(RelatorioButton, FirstReportRunsTheCheckAndASecondReportReplacesTheFirst) {
+    set(&rolled, "R_Nd", "100");
+    press(&rolled, "BitBtn2");  // no "Calcular" yet
+    EXPECT_EQ(child<QLineEdit>(&rolled, "R_RdNd")->text(), QStringLiteral("373,50"));
+    const QStringList first = paragraphs();
+    press(&rolled, "BitBtn2");
+    EXPECT_EQ(paragraphs(), first);
+}
+
+TEST_F(RelatorioButton, WeldedReportIsWrittenInGreekLetters) {
+    set(&welded, "R_Nd", "-100");
+    set(&welded, "Compri_x", "300");
+    set(&welded, "Compri_y", "300");
+    press(&welded, "BitBtn1");
+    press(&welded, "BitBtn2");
+    EXPECT_TRUE(report.isVisible());
+    const QStringList p = paragraphs();
+    ASSERT_GT(p.size(), 2);
+    EXPECT_EQ(p[1], QStringLiteral("Dimensionamento Perfil I Soldado"));
+    EXPECT_TRUE(p.contains(QStringLiteral("λx = Lflx/rx")));
+}
+
+TEST_F(RelatorioButton, SavedRtfReadsBackWithTheSameParagraphs) {
+    set(&rolled, "R_Nd", "-150");
+    set(&rolled, "R_Vd", "20");
+    set(&rolled, "R_Mdx", "400");
+    set(&rolled, "Compri_x", "300");
+    set(&rolled, "Compri_y", "300");
+    set(&rolled, "Compri_z", "300");
+    press(&rolled, "BitBtn1");
+    press(&rolled, "BitBtn2");
+    QTextDocument back;
+    ASSERT_TRUE(rtf::read_rtf(rtf::write_rtf(*report.RichEdit1->document()), back).ok());
+    QStringList read;
+    for (QTextBlock b = back.begin(); b.isValid(); b = b.next())
+        read << b.text();
+    EXPECT_EQ(read, paragraphs());
+}
+
+}  // namespace
+}  // namespace quintaro::testing

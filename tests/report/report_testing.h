@@ -1,0 +1,54 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "checks/boxes.h"
+#include "checks/frame.h"
+#include "report/sink.h"
+
+// A member window without Qt: its boxes in a map, its messages collected,
+// its working state kept between presses of "Calcular" and "Relatório".
+namespace quintaro::report::testing {
+
+class MapBoxes : public checks::Boxes {
+  public:
+    std::map<std::string, std::string, std::less<>> values;
+    bool has(std::string_view name) const override;
+    std::string text(std::string_view name) const override;
+    void set_text(std::string_view name, std::string_view text) override;
+    void set_verdict(std::string_view field, bool passed) override;
+    void clear_verdict(std::string_view field) override;
+};
+
+class CollectedMessages : public checks::Messages {
+  public:
+    std::vector<std::string> shown;
+    void show(std::string_view text) override { shown.emplace_back(text); }
+};
+
+struct Window {
+    std::string class_name;
+    MapBoxes boxes;
+    CollectedMessages messages;
+    std::unique_ptr<checks::WorkingState> state;
+
+    // A window of the named class with the steel grade boxes filled.
+    explicit Window(std::string class_name);
+    // "Calcular"; false when the check stopped with a message.
+    bool calculate();
+    // "Relatório" into a recorder.
+    std::vector<StyledLine> report();
+};
+
+// The texts of the lines from `first` on, `count` of them.
+std::vector<std::string> texts(const std::vector<StyledLine>& lines, std::size_t first,
+                               std::size_t count);
+// Index of the first line with this text, or lines.size().
+std::size_t find_line(const std::vector<StyledLine>& lines, std::string_view text,
+                      std::size_t from = 0);
+
+}  // namespace quintaro::report::testing
