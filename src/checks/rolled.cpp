@@ -1,6 +1,6 @@
 // Rolled I and rolled H sections: one check; the windows differ only in the
-// critical moment of lateral-torsional buckling about y and in the weight box
-// that the rolled I window reads.
+// critical moment of lateral-torsional buckling about y. Both read the weight,
+// which no formula uses but the report prints.
 #include "checks/member.h"
 #include "checks/member_steps.h"
 
@@ -31,8 +31,7 @@ void check_rolled(MemberFamily family, const member_steps::FamilyRules& rules, B
     st.tw = read_abs(boxes, "R_tw");
     st.tf = read_abs(boxes, "R_tf");
     st.Ag = read_abs(boxes, "R_Ag");
-    if (family == MemberFamily::RolledI)
-        st.P = read_abs(boxes, "R_Peso");
+    st.P = read_abs(boxes, "R_Peso");
     st.Ix = read_abs(boxes, "R_Ix");
     st.Iy = read_abs(boxes, "R_Iy");
     st.Wx = read_abs(boxes, "R_Wx");

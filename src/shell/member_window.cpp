@@ -176,8 +176,7 @@ QWidget* MemberWindow::build_picture() {
     auto* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setFrameShape(QFrame::Box);
-    picture->setPixmap(
-        QPixmap::fromImage(section_picture()));
+    picture->setPixmap(QPixmap::fromImage(section_picture()));
     column->addWidget(picture, 0, Qt::AlignHCenter);
     auto* purpose = new QPlainTextEdit(qs(descriptor_.purpose), frame);
     purpose->setObjectName(QStringLiteral("Memo1"));

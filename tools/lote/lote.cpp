@@ -433,8 +433,8 @@ std::string report_file_stem(int row, std::string_view window, std::string_view 
         number.insert(0, 4 - number.size(), '0');
     std::string name = number + "-" + std::string(window) + "-";
     for (char c : trim(designation)) {
-        const bool unsafe = c == ' ' || c == '/' || c == '\\' || c == ':' || c == '*' ||
-                            c == '?' || c == '"' || c == '<' || c == '>' || c == '|' ||
+        const bool unsafe = c == ' ' || c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' ||
+                            c == '"' || c == '<' || c == '>' || c == '|' ||
                             static_cast<unsigned char>(c) < 0x20;
         name += unsafe ? '_' : c;
     }

@@ -21,9 +21,9 @@ class Table;
 namespace quintaro::lote {
 
 struct Options {
-    std::string tables_dir;  // "" = the process's working folder
-    std::string steel;       // TIPO of tipo_aco.dbf; "" = its first row
-    std::string input;       // a path, or "-" for standard input
+    std::string tables_dir;   // "" = the process's working folder
+    std::string steel;        // TIPO of tipo_aco.dbf; "" = its first row
+    std::string input;        // a path, or "-" for standard input
     bool lightest = false;    // search each row's catalogue for its lightest passing section
     std::string reports_dir;  // --reports: one calculation report per row; "" = none
     bool pdf = false;         // --pdf: a PDF beside each report
