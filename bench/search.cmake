@@ -16,7 +16,7 @@ endif()
 
 # The same walk through the welded window, its panel and boxes updated on the
 # way (offscreen platform).
-if(TARGET quintaro_shell AND TARGET quintaro_search)
+if(TARGET quintaro_shell)
     quintaro_add_bench(bench_search_window SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/search_window.cpp
         LIBS quintaro_shell)
     target_compile_definitions(bench_search_window PRIVATE

@@ -11,15 +11,9 @@
 #include "shell/info_windows.h"
 #include "shell/main_window.h"
 #include "shell/member_windows.h"
-#ifdef QUINTARO_HAVE_SEARCH
-#include "shell/window_driver.h"
-#endif
-#ifdef QUINTARO_HAVE_REPORTE
-#include "shell/reporte/reporte.h"
-#endif
-#ifdef QUINTARO_HAVE_REPORT
 #include "shell/report_sink.h"
-#endif
+#include "shell/reporte/reporte.h"
+#include "shell/window_driver.h"
 
 namespace quintaro::shell {
 
@@ -46,9 +40,7 @@ Windows::Windows(const catalogue::TableLocation& where) {
     const WindowContext context{where, steel};
     // Windows that share a file report it once.
     const auto member = [&](MemberWindow* window) {
-#ifdef QUINTARO_HAVE_SEARCH
         connect_search(*window);
-#endif
         for (const QString& failure : window->open_failures()) {
             if (!open_failures_.contains(failure, Qt::CaseInsensitive)) {
                 open_failures_ << failure;
@@ -71,19 +63,12 @@ Windows::Windows(const catalogue::TableLocation& where) {
     member(create<TL2U_Me_Laminado>(context));
     member(create<TForm_U_Laminado>(context));
     create<TLocaliza>();
-#ifdef QUINTARO_HAVE_REPORTE
-    [[maybe_unused]] auto* report_window = create<reporte::TReporte>();
-#ifdef QUINTARO_HAVE_REPORT
+    auto* report_window = create<reporte::TReporte>();
     for (QWidget* window : order_) {
         if (auto* member_window = qobject_cast<MemberWindow*>(window)) {
             connect_report(*member_window, *report_window);
         }
     }
-#endif
-#else
-    // The report window (TReporte, src/shell/reporte) is created here, last,
-    // once it is part of the program.
-#endif
 
     main->set_window_finder([this](const char* name) {
         return qobject_cast<QDialog*>(find(QString::fromLatin1(name)));

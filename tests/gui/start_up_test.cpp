@@ -59,13 +59,9 @@ TEST(StartUp, CreatesEveryWindowOnceInTheFixedOrderWithItsCaption) {
             << kCreationOrder[i].class_name;
     }
     EXPECT_EQ(&windows.main_window(), all.front());
-#ifdef QUINTARO_HAVE_REPORTE
     ASSERT_EQ(all.size(), std::size(kCreationOrder) + 1);
     EXPECT_EQ(shell::class_name(all.back()), "TReporte");
     EXPECT_EQ(all.back()->windowTitle(), "Relatório");
-#else
-    EXPECT_EQ(all.size(), std::size(kCreationOrder));
-#endif
     EXPECT_TRUE(windows.open_failures().isEmpty())
         << windows.open_failures().join('\n').toStdString();
     EXPECT_TRUE(dialogs.messages.isEmpty());

@@ -3,18 +3,12 @@
 #include <vector>
 
 #include "lote.h"
-#ifdef QUINTARO_LOTE_REPORTS
 #include "report_files.h"
-#endif
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-#ifdef QUINTARO_LOTE_REPORTS
     const quintaro::lote::RowReportsFactory reports = quintaro::lote::make_report_files;
-#else
-    const quintaro::lote::RowReportsFactory reports;
-#endif
     return quintaro::lote::run(args, quintaro::lote::default_tables_dir(argv[0]), std::cin,
                                std::cout, std::cerr, reports);
 }
