@@ -20,6 +20,18 @@ WidgetBoxes::WidgetBoxes(QWidget* window, QWidget* steel_window)
     : window_(window), steel_window_(steel_window) {}
 
 QWidget* WidgetBoxes::find(std::string_view name) const {
+    const auto kept = found_.find(name);
+    if (kept != found_.end() && !kept->second.isNull()) {
+        return kept->second.data();
+    }
+    QWidget* widget = search(name);
+    if (widget != nullptr) {
+        found_[std::string(name)] = widget;
+    }
+    return widget;
+}
+
+QWidget* WidgetBoxes::search(std::string_view name) const {
     QWidget* root = is_steel_box(name) ? steel_window_.data() : window_.data();
     if (root == nullptr) {
         return nullptr;

@@ -2,6 +2,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <map>
+#include <string>
 
 #include "checks/boxes.h"
 
@@ -22,8 +24,12 @@ class WidgetBoxes : public checks::Boxes {
 
   private:
     QWidget* find(std::string_view name) const;
+    QWidget* search(std::string_view name) const;
     QPointer<QWidget> window_;
     QPointer<QWidget> steel_window_;
+    // Boxes found once are kept: a check and a search step read and write
+    // dozens of them, and looking each up walks the window's widget tree.
+    mutable std::map<std::string, QPointer<QWidget>, std::less<>> found_;
 };
 
 }  // namespace quintaro::shell
