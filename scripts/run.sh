@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target quintaro
-exec build/dev/bin/quintaro "$@"
+cmake --preset app >/dev/null
+cmake --build --preset app --target quintaro
+exec build/app/bin/quintaro "$@"
