@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Project rules that the build cannot express: no Qt Widgets below the shell,
 # no Qt at all in the core, no autoconnect slots, no == between doubles in the
-# checks. Prints every offending line and fails if there is one.
+# checks, every C++ file clang-format clean. Prints every offending line and
+# fails if there is one.
 set -u
 cd "$(dirname "$0")/.."
 status=0
@@ -22,4 +23,6 @@ report "Qt autoconnect slots (connect explicitly):" \
     "$(grep -rnE '\bon_[A-Za-z0-9]+_[a-z]+[A-Za-z]*\s*\(' src tools 2>/dev/null)"
 report "== or != between doubles in src/checks (compare with a tolerance or an ordering):" \
     "$(grep -rnE '[!=]=\s*-?[0-9]+\.[0-9]' src/checks 2>/dev/null)"
+unformatted=$(git ls-files '*.cpp' '*.h' 2>/dev/null | xargs -r clang-format --dry-run 2>&1 | grep -E 'warning:' | cut -d: -f1 | sort -u)
+report "Not clang-format clean (run clang-format -i on them):" "$unformatted"
 exit $status

@@ -11,21 +11,29 @@ namespace quintaro {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the grammar and builds the same number with a point, which
 // std::from_chars reads without looking at the machine's locale.
 bool to_c_syntax(std::string_view text, std::string& out) {
     std::size_t i = 0;
     std::size_t end = text.size();
-    while (i < end && is_blank(text[i])) ++i;
-    while (end > i && is_blank(text[end - 1])) --end;
-    if (i == end) return false;
+    while (i < end && is_blank(text[i]))
+        ++i;
+    while (end > i && is_blank(text[end - 1]))
+        --end;
+    if (i == end)
+        return false;
 
     out.clear();
     if (text[i] == '+' || text[i] == '-') {
-        if (text[i] == '-') out.push_back('-');
+        if (text[i] == '-')
+            out.push_back('-');
         ++i;
     }
     int mantissa_digits = 0;
@@ -42,7 +50,8 @@ bool to_c_syntax(std::string_view text, std::string& out) {
             break;
         }
     }
-    if (mantissa_digits == 0) return false;
+    if (mantissa_digits == 0)
+        return false;
     if (i < end && (text[i] == 'E' || text[i] == 'e')) {
         out.push_back('e');
         ++i;
@@ -55,7 +64,8 @@ bool to_c_syntax(std::string_view text, std::string& out) {
             out.push_back(text[i]);
             ++exponent_digits;
         }
-        if (exponent_digits == 0) return false;
+        if (exponent_digits == 0)
+            return false;
     }
     return i == end;
 }
@@ -76,7 +86,8 @@ Digits significant_digits(double magnitude) {
     Digits d;
     const std::size_t e_at = s.find('e');
     for (std::size_t k = 0; k < e_at; ++k) {
-        if (is_digit(s[k])) d.digits.push_back(s[k]);
+        if (is_digit(s[k]))
+            d.digits.push_back(s[k]);
     }
     int exponent = 0;
     std::from_chars(s.data() + e_at + 1 + (s[e_at + 1] == '+' ? 1 : 0), s.data() + s.size(),
@@ -102,10 +113,12 @@ void increment(std::string& digits) {
 
 bool try_parse_decimal(std::string_view text, double& value) {
     std::string c_text;
-    if (!to_c_syntax(text, c_text)) return false;
+    if (!to_c_syntax(text, c_text))
+        return false;
     double parsed = 0.0;
     const auto res = std::from_chars(c_text.data(), c_text.data() + c_text.size(), parsed);
-    if (res.ec != std::errc() || res.ptr != c_text.data() + c_text.size()) return false;
+    if (res.ec != std::errc() || res.ptr != c_text.data() + c_text.size())
+        return false;
     value = parsed;
     return true;
 }
@@ -119,9 +132,12 @@ double parse_decimal(std::string_view text) {
 }
 
 std::string format_decimal(double value, int precision) {
-    if (std::isnan(value)) throw HandlerError(kInvalidOperation);
-    if (std::isinf(value)) throw HandlerError(kOverflow);
-    if (value == 0.0) return "0,00";
+    if (std::isnan(value))
+        throw HandlerError(kInvalidOperation);
+    if (std::isinf(value))
+        throw HandlerError(kOverflow);
+    if (value == 0.0)
+        return "0,00";
 
     const Digits d = significant_digits(std::fabs(value));
     // Position (power of ten) of the last digit kept.
@@ -135,9 +151,11 @@ std::string format_decimal(double value, int precision) {
         mantissa = d.digits[0] >= '5' ? "1" : "0";
     } else {
         mantissa = d.digits.substr(0, static_cast<std::size_t>(kept));
-        if (d.digits[static_cast<std::size_t>(kept)] >= '5') increment(mantissa);
+        if (d.digits[static_cast<std::size_t>(kept)] >= '5')
+            increment(mantissa);
     }
-    if (mantissa.find_first_not_of('0') == std::string::npos) return "0,00";
+    if (mantissa.find_first_not_of('0') == std::string::npos)
+        return "0,00";
 
     const std::string sign = value < 0 ? "-" : "";
     const int magnitude = static_cast<int>(mantissa.size()) - 1 + position;
@@ -150,25 +168,29 @@ std::string format_decimal(double value, int precision) {
         out += rest;
         out += 'E';
         out += '+';
-        if (magnitude < 10) out += '0';
+        if (magnitude < 10)
+            out += '0';
         out += std::to_string(magnitude);
         return out;
     }
 
     // Fixed form with exactly two decimals; position is -2, -1 or more.
     std::string digits = mantissa;
-    if (position >= 0) digits.append(static_cast<std::size_t>(position) + 2, '0');
-    if (position == -1) digits.push_back('0');
-    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    if (position >= 0)
+        digits.append(static_cast<std::size_t>(position) + 2, '0');
+    if (position == -1)
+        digits.push_back('0');
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
     const std::size_t int_len = digits.size() - 2;
     return sign + digits.substr(0, int_len) + ',' + digits.substr(int_len);
 }
 
 std::string format_shortest(double value) {
-    if (value == 0.0) return "0";
+    if (value == 0.0)
+        return "0";
     char buffer[400];
-    const auto res =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const auto res = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     std::string out(buffer, res.ptr);
     std::replace(out.begin(), out.end(), '.', ',');
     return out;

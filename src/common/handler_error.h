@@ -9,7 +9,7 @@ namespace quintaro {
 // whose text is not a number, or a numeric fault in a formula. It carries the
 // exact text the user is shown; the single place that runs a handler catches it.
 class HandlerError : public std::runtime_error {
-public:
+  public:
     explicit HandlerError(const std::string& message) : std::runtime_error(message) {}
 };
 

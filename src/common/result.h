@@ -10,7 +10,7 @@ namespace quintaro {
 // the user can read. File layers return this instead of throwing.
 template <typename T>
 class Result {
-public:
+  public:
     Result(T value) : value_(std::move(value)) {}  // NOLINT(google-explicit-constructor)
     static Result failure(std::string error) { return Result(std::nullopt, std::move(error)); }
 
@@ -23,7 +23,7 @@ public:
     const T* operator->() const { return &*value_; }
     const std::string& error() const { return error_; }
 
-private:
+  private:
     Result(std::nullopt_t, std::string error) : error_(std::move(error)) {}
     std::optional<T> value_;
     std::string error_;
@@ -32,6 +32,8 @@ private:
 // For operations that return nothing but may fail.
 struct Done {};
 using Status = Result<Done>;
-inline Status success() { return Status(Done{}); }
+inline Status success() {
+    return Status(Done{});
+}
 
 }  // namespace quintaro

@@ -49,10 +49,12 @@ bool next_code_point(std::string_view text, std::size_t& i, char32_t& cp) {
     } else {
         return false;
     }
-    if (i + static_cast<std::size_t>(extra) >= text.size() && extra > 0) return false;
+    if (i + static_cast<std::size_t>(extra) >= text.size() && extra > 0)
+        return false;
     for (int k = 1; k <= extra; ++k) {
         const std::uint8_t b = byte(i + static_cast<std::size_t>(k));
-        if ((b & 0xC0) != 0x80) return false;
+        if ((b & 0xC0) != 0x80)
+            return false;
         cp = (cp << 6) | (b & 0x3F);
     }
     static constexpr std::array<char32_t, 4> kMinimum = {0, 0x80, 0x800, 0x10000};

@@ -18,10 +18,10 @@ struct ParseCase {
 
 TEST(ParseDecimal, ReadsTheDecimalCommaGrammar) {
     const ParseCase cases[] = {
-        {"0,00", 0.0},      {"0", 0.0},         {"  12,5  ", 12.5},  {"-100", -100.0},
-        {"+3,25", 3.25},    {",5", 0.5},        {"5,", 5.0},         {"1E3", 1000.0},
-        {"1,5e-2", 0.015},  {"-2,5E+1", -25.0}, {"\t7\t", 7.0},      {"007,50", 7.5},
-        {"20500", 20500.0}, {"7892,5", 7892.5}, {"-0,004", -0.004},  {"1e0", 1.0},
+        {"0,00", 0.0},      {"0", 0.0},         {"  12,5  ", 12.5}, {"-100", -100.0},
+        {"+3,25", 3.25},    {",5", 0.5},        {"5,", 5.0},        {"1E3", 1000.0},
+        {"1,5e-2", 0.015},  {"-2,5E+1", -25.0}, {"\t7\t", 7.0},     {"007,50", 7.5},
+        {"20500", 20500.0}, {"7892,5", 7892.5}, {"-0,004", -0.004}, {"1e0", 1.0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(parse_decimal(c.text), c.expected) << "text: '" << c.text << "'";
@@ -29,9 +29,9 @@ TEST(ParseDecimal, ReadsTheDecimalCommaGrammar) {
 }
 
 TEST(ParseDecimal, RefusesEverythingElseWithTheExactMessage) {
-    const char* cases[] = {"0.5", "1.000,5", "", "  ", "1,2,3", "--1", "+-1", "1E", "1e+",
-                           "E5",  ",",       "-", "1 2", "12a", "a12", "1,5 kN", "1E3,5", "0x10",
-                           "inf", "nan",     "1e400"};
+    const char* cases[] = {"0.5", "1.000,5", "",      "  ",   "1,2,3", "--1", "+-1",
+                           "1E",  "1e+",     "E5",    ",",    "-",     "1 2", "12a",
+                           "a12", "1,5 kN",  "1E3,5", "0x10", "inf",   "nan", "1e400"};
     for (const char* text : cases) {
         try {
             parse_decimal(text);
@@ -111,8 +111,8 @@ TEST(FormatDecimal, NonFiniteValuesStopWithTheRuntimeMessage) {
 
 TEST(FormatShortest, ShowsTheShortestTextThatReadsBackExactly) {
     const FormatCase cases[] = {
-        {8.45, 0, "8,45"}, {13.0, 0, "13"},     {0.5, 0, "0,5"},        {0.0, 0, "0"},
-        {-0.0, 0, "0"},    {-2.5, 0, "-2,5"},   {1234.567, 0, "1234,567"}, {0.1, 0, "0,1"},
+        {8.45, 0, "8,45"}, {13.0, 0, "13"},   {0.5, 0, "0,5"},           {0.0, 0, "0"},
+        {-0.0, 0, "0"},    {-2.5, 0, "-2,5"}, {1234.567, 0, "1234,567"}, {0.1, 0, "0,1"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(format_shortest(c.value), c.expected);

@@ -30,7 +30,8 @@ TEST(Windows1252, AccentsAndSuperscriptsAreSingleBytes) {
 
 TEST(Windows1252, EveryByteSurvivesARoundTrip) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
     const auto back = utf8_to_cp1252(cp1252_to_utf8(all));
     ASSERT_TRUE(back.ok()) << back.error();
     EXPECT_EQ(back.value(), all);
@@ -47,7 +48,8 @@ TEST(Windows1252, RefusesWhatItCannotHoldInsteadOfWritingAQuestionMark) {
 
 TEST(Windows1252, RefusesMalformedUtf8) {
     const char* cases[] = {"\xC3", "a\xE2\x82", "\xFF", "\xC0\xAF", "\xED\xA0\x80"};
-    for (const char* text : cases) EXPECT_FALSE(utf8_to_cp1252(text).ok()) << text;
+    for (const char* text : cases)
+        EXPECT_FALSE(utf8_to_cp1252(text).ok()) << text;
 }
 
 }  // namespace

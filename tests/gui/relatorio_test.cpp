@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 #include "gui_testing.h"
 #include "shell/application.h"

@@ -17,11 +17,12 @@ inline ::testing::AssertionResult near(double expected, double got, double rel_t
         return ::testing::AssertionSuccess();
     }
     std::ostringstream out;
-    out << std::setprecision(15) << "expected " << expected << ", got " << got
-        << ", difference " << diff << " (tolerance " << rel_tol * scale << ")";
+    out << std::setprecision(15) << "expected " << expected << ", got " << got << ", difference "
+        << diff << " (tolerance " << rel_tol * scale << ")";
     return ::testing::AssertionFailure() << out.str();
 }
 
 }  // namespace quintaro::testing
 
-#define EXPECT_NEAR_REL(expected, got, tol) EXPECT_TRUE(::quintaro::testing::near(expected, got, tol))
+#define EXPECT_NEAR_REL(expected, got, tol) \
+    EXPECT_TRUE(::quintaro::testing::near(expected, got, tol))
