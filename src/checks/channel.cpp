@@ -32,9 +32,7 @@ void check_channel(Boxes& boxes, Messages& messages, MemberState& st) {
     st.Wy = read_abs(boxes, "R_Wy");
     st.x = read_abs(boxes, "R_x");
     st.IT = read_abs(boxes, "R_IT");
-    st.Lflx = read_abs(boxes, "Compri_x");
-    st.Lfly = read_abs(boxes, "Compri_y");
-    st.Lb = read_abs(boxes, "Compri_z");
+    member_steps::read_lengths(boxes, st);
 
     member_steps::derive_radii(st);
     // Dimensions in mm, x in cm.

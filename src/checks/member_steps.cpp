@@ -322,6 +322,12 @@ void combined(Boxes& boxes, Messages& messages, MemberState& st) {
 
 }  // namespace
 
+void read_lengths(const Boxes& boxes, MemberState& st) {
+    st.Lflx = read_abs(boxes, "Compri_x");
+    st.Lfly = read_abs(boxes, "Compri_y");
+    st.Lb = read_abs(boxes, "Compri_z");
+}
+
 void start(Boxes& boxes, MemberState& st, MemberFamily family) {
     reset_results(boxes, kMemberResults);
     // Nothing of an earlier run survives except the invalid-length flag, so

@@ -35,6 +35,9 @@ void start(Boxes& boxes, MemberState& state, MemberFamily family);
 // h, rx and ry from the section values already in the state.
 void derive_radii(MemberState& state);
 
+// Lflx, Lfly and Lb from their boxes, as absolute values.
+void read_lengths(const Boxes& boxes, MemberState& state);
+
 // Everything after the section is known: axial, shear, bending, combined.
 void run(const FamilyRules& rules, Boxes& boxes, Messages& messages, MemberState& state);
 

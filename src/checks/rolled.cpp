@@ -39,9 +39,7 @@ void check_rolled(MemberFamily family, const member_steps::FamilyRules& rules, B
     st.Zx = read_abs(boxes, "R_Zx");
     st.Zy = read_abs(boxes, "R_Zy");
     st.IT = read_abs(boxes, "R_IT");
-    st.Lflx = read_abs(boxes, "Compri_x");
-    st.Lfly = read_abs(boxes, "Compri_y");
-    st.Lb = read_abs(boxes, "Compri_z");
+    member_steps::read_lengths(boxes, st);
     member_steps::derive_radii(st);
     member_steps::run(rules, boxes, messages, st);
 }

@@ -46,9 +46,7 @@ void check_welded(Boxes& boxes, Messages& messages, MemberState& st) {
     st.tf = read_abs(boxes, "R_tf");
     st.tw = read_abs(boxes, "R_tw");
     st.d = read_abs(boxes, "R_d");
-    st.Lflx = read_abs(boxes, "Compri_x");
-    st.Lfly = read_abs(boxes, "Compri_y");
-    st.Lb = read_abs(boxes, "Compri_z");
+    member_steps::read_lengths(boxes, st);
     derive_welded(st);
     member_steps::run(kWeldedRules, boxes, messages, st);
 }
