@@ -145,9 +145,6 @@ inline constexpr std::string_view kSpacerMessage =
     "Espessura dos espaçadores é menor\n      que a espessura das abas (e<tf).\n"
     "Recomenda-se aumentar a espessura\n           dos espaçadores (e)!";
 
-// Slenderness between spacers of a pair under tension: 240 (times rz).
-inline constexpr double kTensionSpacingSlenderness = 240.0;
-
 // "Calcular" of an angle window.
 void check_angle(const AngleRules& rules, Boxes& boxes, Messages& messages, AngleState& state);
 

@@ -3,7 +3,7 @@
 // the shear of the web alone with k = 5,34.
 #include "checks/member.h"
 #include "checks/member_steps.h"
-#include "checks/numeric.h"
+#include "checks/section_properties.h"
 
 namespace quintaro::checks {
 namespace {
@@ -13,7 +13,7 @@ constexpr member_steps::FamilyRules kChannelRules{
     .full_flange_outstand = true,
     .iterate_pure_compression = false,
     .shear = member_steps::ShearWeb::Web60,
-    .mcr_y_beta2_times_lambda2 = true,
+    .lateral_growth_y = nbr8800_1986::LateralGrowth::TimesLambda,
 };
 
 }  // namespace
@@ -35,11 +35,8 @@ void check_channel(Boxes& boxes, Messages& messages, MemberState& st) {
     member_steps::read_lengths(boxes, st);
 
     member_steps::derive_radii(st);
-    // Dimensions in mm, x in cm.
-    const double web = st.d - 2.0 * st.tf;
-    st.Zx = finite((st.bf * st.tf * (st.d - st.tf) + st.tw / 4.0 * square(web)) / 1000.0);
-    st.Zy = finite(st.tf / 10.0 * square(st.bf / 10.0 - st.x) + st.tf / 10.0 * square(st.x) +
-                   web / 10.0 * square(st.x - st.tw / 20.0));
+    st.Zx = channel_plastic_modulus_x(st.d, st.bf, st.tw, st.tf);
+    st.Zy = channel_plastic_modulus_y_about_centroid(st.d, st.bf, st.tw, st.tf, st.x);
     member_steps::run(kChannelRules, boxes, messages, st);
 }
 

@@ -46,8 +46,11 @@ inline constexpr std::string_view kAmplificationMessage =
     "Flexo-compressão: |Nd| >= 0,73·Ne\nO momento amplificado não tem limite.\n"
     "Adote outro perfil!";
 
-// Slenderness above which the warning is shown (200 itself is accepted).
-inline constexpr double kSlendernessLimit = 200.0;
+// Where a slenderness λ (or a width-to-thickness ratio) falls against the
+// two limits of its formula: up to the first (the full value: Mpl, Vpl,
+// Q = 1), between the two (inelastic: the straight line or its like), past
+// the second (elastic buckling).
+enum class Range { Full, Inelastic, Elastic };
 
 // What every window keeps between runs, whatever its family: the steel read,
 // the invalid-length flag and the designation checked. Each family derives

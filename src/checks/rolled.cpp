@@ -12,7 +12,7 @@ constexpr member_steps::FamilyRules kRolledIRules{
     .full_flange_outstand = false,
     .iterate_pure_compression = true,
     .shear = member_steps::ShearWeb::RolledPanel,
-    .mcr_y_beta2_times_lambda2 = true,
+    .lateral_growth_y = nbr8800_1986::LateralGrowth::TimesLambda,
 };
 
 constexpr member_steps::FamilyRules kRolledHRules{
@@ -20,7 +20,7 @@ constexpr member_steps::FamilyRules kRolledHRules{
     .full_flange_outstand = false,
     .iterate_pure_compression = true,
     .shear = member_steps::ShearWeb::RolledPanel,
-    .mcr_y_beta2_times_lambda2 = false,
+    .lateral_growth_y = nbr8800_1986::LateralGrowth::OverLambda,
 };
 
 void check_rolled(MemberFamily family, const member_steps::FamilyRules& rules, Boxes& boxes,

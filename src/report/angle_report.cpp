@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "checks/nbr8800_1986/compression.h"
 #include "checks/numeric.h"
+#include "checks/units.h"
 #include "report/writer.h"
 
 namespace quintaro::report {
@@ -170,7 +172,7 @@ class AngleReport : public detail::Writer {
             put("Iy´ = " + n(st_.Iy1) + " cm4");
         if (t_.properties == Properties::PairX) {
             put("rz = " + n(st_.rz) + " cm");
-            put("e = " + n(st_.e / 10.0) + " cm");
+            put("e = " + n(checks::units::mm_to_cm(st_.e)) + " cm");
         } else if (two_widths) {
             put("rz = " + n(st_.rz) + " cm");
             put("x = " + n(st_.c) + " cm");
@@ -383,7 +385,7 @@ class AngleReport : public detail::Writer {
         if (single)
             put("Curva c -> az = 0,384");
         empty();
-        constexpr double kCurveC = 0.384;
+        constexpr double kCurveC = checks::nbr8800_1986::kCurveC;
         curve('x', st_.lx2, kCurveC, st_.Bx, st_.rox, "lx2 <= 0,2");
         curve('y', st_.ly2, kCurveC, st_.By, st_.roy, "ly2 <= 0,2");
         if (single)

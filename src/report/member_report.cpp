@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "checks/nbr8800_1986/compression.h"
+#include "checks/units.h"
 #include "report/writer.h"
 
 namespace quintaro::report {
@@ -14,6 +16,7 @@ using checks::MemberFamily;
 using checks::MemberState;
 using detail::n;
 using detail::n8;
+namespace units = checks::units;
 
 // The critical moment of lateral-torsional buckling beyond λr, as written for
 // one axis: its formula line and the pieces of the substitution line around
@@ -210,7 +213,7 @@ class MemberReport : public detail::Writer {
         put("Zx =(bf*tf*(d-tf))+((tw/4)*(d-2*tf)²);");
         put("Zx =(" + bf + "*" + tf + "*(" + d + "-" + tf + "))+((" + tw + "/4)*(" + d + "-2*" +
             tf + ")²);");
-        put("Zx = " + n(1000.0 * st_.Zx) + " mm³");
+        put("Zx = " + n(units::cm3_to_mm3(st_.Zx)) + " mm³");
         put("Zx = " + n(st_.Zx) + " cm³");
         empty();
         // The web's lever arm is squared as a whole: (x - tw/2)².
@@ -236,42 +239,42 @@ class MemberReport : public detail::Writer {
         empty();
         put("Ag =(2*bf*tf)+(tw*h)");
         put("Ag =(2*" + bf + "*" + tf + ")+(" + tw + "*" + h + ")");
-        put("Ag = " + n(100.0 * st_.Ag) + " mm²");
+        put("Ag = " + n(units::cm2_to_mm2(st_.Ag)) + " mm²");
         put("Ag = " + n(st_.Ag) + " cm²");
         empty();
         // The flanges' share is bf·d³ less the hollow (bf - tw)·h³.
         put("Ix = (bf*d³/12)-((bf-tw)*h³/12)");
         put("Ix = (" + bf + "*" + d + "³/12)-((" + bf + "-" + tw + ")*" + h + "³/12)");
-        put("Ix = " + n(10000.0 * st_.Ix) + " mm4");
+        put("Ix = " + n(units::cm4_to_mm4(st_.Ix)) + " mm4");
         put("Ix = " + n(st_.Ix) + " cm4");
         empty();
         put("Iy = (2*bf³*tf/12)+(h*tw³/12)");
         put("Iy = (2*" + bf + "³*" + tf + "/12)+(" + h + "*" + tw + "³/12)");
-        put("Iy = " + n(10000.0 * st_.Iy) + " mm4");
+        put("Iy = " + n(units::cm4_to_mm4(st_.Iy)) + " mm4");
         put("Iy = " + n(st_.Iy) + " cm4");
         empty();
         put("It = (2*bf*tf³+(d-tf)*tw³)/3");
         put("It = (2*" + bf + "*" + tf + "³+(" + d + "-" + tf + ")*" + tw + "³)/3");
-        put("It = " + n(10000.0 * st_.IT) + " mm4");
+        put("It = " + n(units::cm4_to_mm4(st_.IT)) + " mm4");
         put("It = " + n(st_.IT) + " cm4");
         empty();
         radii();
         put("Wx = (2*Ix)/d");
-        put("Wx = (2*" + n(st_.Ix) + ")/" + n8(st_.d / 10.0));
+        put("Wx = (2*" + n(st_.Ix) + ")/" + n8(units::mm_to_cm(st_.d)));
         put("Wx = " + n(st_.Wx) + " cm³");
         empty();
         put("Wy = (2*Iy)/bf");
-        put("Wy = (2*" + n(st_.Iy) + ")/" + n8(st_.bf / 10.0));
+        put("Wy = (2*" + n(st_.Iy) + ")/" + n8(units::mm_to_cm(st_.bf)));
         put("Wy = " + n(st_.Wy) + " cm³");
         empty();
         put("Zx = (bf*(d²-h²)+tw*h²)/4");
         put("Zx = (" + bf + "*(" + d + "²-" + h + "²)+" + tw + "*" + h + "²)/4");
-        put("Zx = " + n(1000.0 * st_.Zx) + " mm³");
+        put("Zx = " + n(units::cm3_to_mm3(st_.Zx)) + " mm³");
         put("Zx = " + n(st_.Zx) + " cm³");
         empty();
         put("Zy = bf²*(tf/2)+0,25*h*tw²");
         put("Zy = " + bf + "²*(" + tf + "/2)+0,25*" + h + "*" + tw + "²");
-        put("Zy = " + n(1000.0 * st_.Zy) + " mm³");
+        put("Zy = " + n(units::cm3_to_mm3(st_.Zy)) + " mm³");
         put("Zy = " + n(st_.Zy) + " cm³");
         empty();
     }
@@ -314,7 +317,8 @@ class MemberReport : public detail::Writer {
         put(g("@x e @y <= 200"));
         put(n(st_.lx) + " e " + n(st_.ly) + " <= 200");
         empty();
-        if (st_.lx > checks::kSlendernessLimit || st_.ly > checks::kSlendernessLimit) {
+        if (st_.lx > checks::nbr8800_1986::kSlendernessLimit ||
+            st_.ly > checks::nbr8800_1986::kSlendernessLimit) {
             put("Não Ok! Esbeltez não verifica!");
             put("Recomenda-se adotar outra seção!");
         } else {
@@ -448,7 +452,7 @@ class MemberReport : public detail::Writer {
             put("Aw = h*tw");
             put("Aw = " + h + "*" + tw);
         }
-        put("Aw = " + n(100.0 * st_.Aw) + " mm²");
+        put("Aw = " + n(units::cm2_to_mm2(st_.Aw)) + " mm²");
         put("Aw = " + n(st_.Aw) + " cm²");
         empty();
 
