@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cases.h"
+#include "checks/nbr8800_2008/angle_member.h"
 #include "checks/nbr8800_2008/member.h"
 
 namespace quintaro::testing::nbr2008 {
@@ -233,6 +234,31 @@ TEST(Members2008, ElasticCapAboutY) {
     const AxisBendingResult b = check_member(in).by;
     EXPECT_TRUE(b.capped);
     expect_row({"W150-y-cap", "hand: 1,5·16,4·25/1,1", 559.091, 1e-5}, b.MRd);
+}
+
+}  // namespace
+}  // namespace quintaro::testing::nbr2008
+
+namespace quintaro::testing::nbr2008 {
+namespace {
+
+// An empty catalogue row stops the check with the one fault type; no NaN
+// or infinity reaches a result.
+TEST(Members2008, EmptyRowStopsTheCheck) {
+    for (const MemberKind kind : {MemberKind::RolledI, MemberKind::Channel, MemberKind::Welded}) {
+        MemberInput in;
+        in.kind = kind;
+        in.steel = {25.0, 40.0};
+        in.KxLx = in.KyLy = in.Lb = 300;
+        in.Nd = -100;
+        in.Mdx = 100;
+        EXPECT_THROW(check_member(in), quintaro::HandlerError);
+    }
+    AngleInput a;
+    a.steel = {25.0, 40.0};
+    a.KxLx = a.KyLy = 100;
+    a.Ncd = 10;
+    EXPECT_THROW(check_angle(a), quintaro::HandlerError);
 }
 
 }  // namespace
