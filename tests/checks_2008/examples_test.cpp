@@ -4,6 +4,7 @@
 // properties printed in the AISC Shapes Database v15.0 and Gerdau's W/HP
 // table (data/sources). Steel MR250: fy = 25, fu = 40 kN/cm².
 #include "cases.h"
+#include "checks/nbr8800_2008/buckling.h"
 #include "checks/nbr8800_2008/member.h"
 #include "checks/nbr8800_2008/section.h"
 
@@ -179,6 +180,19 @@ TEST(Examples2008, SectionPropertiesAgainstCatalogues) {
     const AnglePrincipal q = angle_principal(37.4, 1610, 281, 2.19, 2.17, 7.21, 1.27);
     expect_row({"L203x102-ro", "AISC Shapes v15.0", 9.80, 5e-3},
                std::sqrt((q.Iz + q.Iw) / 37.4 + q.x0 * q.x0 + q.y0 * q.y0));
+}
+
+// Argenta, M. A., "Estruturas Metálicas", UFPR lecture notes, Ex. 5.1.1,
+// section (c): an angle of Ag = 38,49 cm² buckling about its least inertia
+// Ime = 117,87 cm⁴ at KL = 350 cm (KL/r = 200), Q = 1: the notes print
+// Ne = 189,98 kN, λ0 = 2,25, χ = 0,17.
+TEST(Examples2008, AngleAboutItsLeastAxis) {
+    const double Ne = flexural_load(117.87, 350.0);
+    const double lambda0 = reduced_slenderness(1.0, 38.49, 25.0, Ne);
+    expect_row({"Argenta-5.1.1c-Ne", "Argenta UFPR Ex. 5.1.1", 189.98, 1e-3}, Ne);
+    expect_row({"Argenta-5.1.1c-l0", "Argenta UFPR Ex. 5.1.1", 2.25, 0.005}, lambda0);
+    expect_row({"Argenta-5.1.1c-chi", "Argenta UFPR Ex. 5.1.1", 0.17, 0.005},
+               reduction_factor(lambda0));
 }
 
 }  // namespace
