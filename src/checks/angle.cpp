@@ -33,7 +33,7 @@ const AngleRules kPairTRules{
     .qs_leg = Leg::bf,
     .qa_leg = Leg::bf,
     .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
-    .k = 2.0,
+    .k = 2,
     .spacer_warning = true,
     .spacing = SpacingRule::LargerAxis,
     .spacing_needs_both_lengths = false,
@@ -46,7 +46,7 @@ const AngleRules kPairURules{
     .qs_leg = Leg::bf,
     .qa_leg = Leg::bf,
     .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
-    .k = 1.0,
+    .k = 1,
     .spacing = SpacingRule::SmallerAxis,
 };
 
@@ -56,7 +56,7 @@ const AngleRules kPairXRules{
     .qs_leg = Leg::bf,
     .qa_leg = Leg::bf,
     .qa_limit_without_spacer = nbr8800_1986::kSpacedLegLimit,
-    .k = 1.0,
+    .k = 1,
     .spacer_warning = true,
     // One angle between spacers is kept to the slenderness of the cross, as in
     // the T. Measured against max(λy, Lfly/rz) instead, the spacing always
@@ -72,7 +72,7 @@ const AngleRules kPair2TMaRules{
     .qs_leg = Leg::bf,
     .qa_leg = Leg::d,
     .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
-    .k = 1.0,
+    .k = 1,
     .spacer_warning = true,
     .spacing = SpacingRule::LargerAxis,
     .spacing_needs_both_lengths = true,
@@ -86,7 +86,7 @@ const AngleRules kPair2TMeRules{
     .qs_leg = Leg::d,
     .qa_leg = Leg::bf,
     .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
-    .k = 1.0,
+    .k = 1,
     .spacer_warning = true,
     .spacing = SpacingRule::LargerAxis,
     .spacing_needs_both_lengths = true,
@@ -101,7 +101,7 @@ const AngleRules kPair2UMaRules{
     .qs_leg = Leg::bf,
     .qa_leg = Leg::d,
     .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
-    .k = 1.0,
+    .k = 1,
     .spacing = SpacingRule::SmallerAxis,
     .reads_weight = true,
 };
@@ -114,7 +114,7 @@ const AngleRules kPair2UMeRules{
     .qs_leg = Leg::bf,
     .qa_leg = Leg::d,
     .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
-    .k = 1.0,
+    .k = 1,
     .spacing = SpacingRule::SmallerAxis,
     .reads_weight = true,
 };
@@ -124,6 +124,7 @@ namespace {
 namespace nbr = nbr8800_1986;
 
 // Column curve c on every axis of every angle window.
+constexpr char kAngleCurveName = 'c';
 constexpr double kAngleCurve = nbr::kCurveC;
 
 bool is_pair(const AngleRules& rules) {
@@ -227,21 +228,22 @@ void form_section(const AngleRules& rules, AngleState& st) {
 }
 
 // Local-buckling factor of an unstiffened leg of width b.
-double leg_factor(const Steel& s, double b, double tf) {
-    return nbr::unstiffened_factor(nbr::kAngleLeg, divide(b, tf), s.fy, s.E).Q;
+nbr::ElementFactor leg_factor(const Steel& s, double b, double tf) {
+    return nbr::unstiffened_factor(nbr::kAngleLeg, divide(b, tf), s.fy, s.E);
 }
 
 // Effective-width factor of the leg that the pair's spacers stiffen.
 void effective_width_factor(const AngleRules& rules, AngleState& st) {
     const Steel& s = st.steel;
     const double b = leg(st, rules.qa_leg);
-    const double limit = is_zero(st.e) ? rules.qa_limit_without_spacer : nbr::kSpacedLegLimit;
+    st.qa_limit_factor = is_zero(st.e) ? rules.qa_limit_without_spacer : nbr::kSpacedLegLimit;
     st.qa_ratio = divide(b, st.tf);
-    st.qa_limit = finite(limit * root(divide(s.E, s.fy)));
+    st.qa_limit = finite(st.qa_limit_factor * root(divide(s.E, s.fy)));
     if (st.qa_ratio <= st.qa_limit) {
         st.Qa = 1.0;
         return;
     }
+    st.qa_reduced = true;
     st.bef = nbr::effective_width_at_yield(st.tf, st.qa_ratio, s.fy);
     // A leg is never wider than itself: a wider effective width would give
     // more than the gross area.
@@ -249,7 +251,7 @@ void effective_width_factor(const AngleRules& rules, AngleState& st) {
         st.bef = b;
         st.bef_capped = true;
     }
-    st.Aef = nbr::effective_area(st.Ag, rules.k, b, st.bef, st.tf);
+    st.Aef = nbr::effective_area(st.Ag, static_cast<double>(rules.k), b, st.bef, st.tf);
     st.Qa = nbr::effective_area_factor(st.Aef, st.Ag);
 }
 
@@ -260,11 +262,12 @@ void tension(const AngleRules& rules, Boxes& boxes, AngleState& st) {
     st.Rd1 = t.yield;
     st.Rd2 = t.fracture;
     st.Rd_t = t.Rd;
+    st.tension_limit = t.governing;
     // Judged on the magnitude: a tension typed with a minus sign in the
     // tension box is still a tension.
     const double N = std::fabs(rules.two_forces ? st.Nt : st.Nd);
-    show_result(boxes, rules.two_forces ? kAngleTensionRow : kAngleAxialRow, st.Rd_t,
-                N <= st.Rd1 && N <= st.Rd2);
+    show_result(boxes, st, rules.two_forces ? kAngleTensionRow : kAngleAxialRow, st.Rd_t,
+                utilisation(N, st.Rd_t), N <= st.Rd1 && N <= st.Rd2);
 }
 
 void compression(const AngleRules& rules, Boxes& boxes, Messages& messages, AngleState& st) {
@@ -282,15 +285,21 @@ void compression(const AngleRules& rules, Boxes& boxes, Messages& messages, Angl
     }
 
     if (single) {
-        st.Q_bf = leg_factor(s, st.bf, st.tf);
+        const nbr::ElementFactor bf = leg_factor(s, st.bf, st.tf);
+        st.Q_bf = bf.Q;
+        st.Q_bf_range = bf.range;
         st.Q = st.Q_bf;
         if (rules.both_legs_q) {
-            st.Q_d = leg_factor(s, st.d, st.tf);
+            const nbr::ElementFactor d = leg_factor(s, st.d, st.tf);
+            st.Q_d = d.Q;
+            st.Q_d_range = d.range;
             if (st.Q_d < st.Q)
                 st.Q = st.Q_d;
         }
     } else {
-        st.Qs = leg_factor(s, leg(st, rules.qs_leg), st.tf);
+        const nbr::ElementFactor qs = leg_factor(s, leg(st, rules.qs_leg), st.tf);
+        st.Qs = qs.Q;
+        st.Qs_range = qs.range;
         effective_width_factor(rules, st);
         st.Q = finite(st.Qs * st.Qa);
     }
@@ -298,23 +307,29 @@ void compression(const AngleRules& rules, Boxes& boxes, Messages& messages, Angl
     const double factor = nbr::reduced_slenderness_factor(st.Q, s.fy, s.E);
     st.lx2 = nbr::reduced_slenderness(st.lx, factor);
     st.ly2 = nbr::reduced_slenderness(st.ly, factor);
+    st.curve = kAngleCurveName;
+    st.alpha = kAngleCurve;
     const nbr::CurvePoint x = nbr::column_curve(st.lx2, kAngleCurve);
     const nbr::CurvePoint y = nbr::column_curve(st.ly2, kAngleCurve);
+    st.plateau_x = x.plateau;
     st.Bx = x.beta;
     st.rox = x.rho;
+    st.plateau_y = y.plateau;
     st.By = y.beta;
     st.roy = y.rho;
     st.ro = st.roy < st.rox ? st.roy : st.rox;
     if (single) {
         st.lz2 = nbr::reduced_slenderness(st.lz, factor);
         const nbr::CurvePoint z = nbr::column_curve(st.lz2, kAngleCurve);
+        st.plateau_z = z.plateau;
         st.Bz = z.beta;
         st.roz = z.rho;
         if (st.roz < st.ro)
             st.ro = st.roz;
     }
     st.Rd_c = nbr::compression_resistance(st.ro, st.Q, st.Ag, s.fy);
-    show_result(boxes, kAngleAxialRow, st.Rd_c, resists(st.Rd_c, st.Nd));
+    show_result(boxes, st, kAngleAxialRow, st.Rd_c, utilisation(st.Nd, st.Rd_c),
+                resists(st.Rd_c, st.Nd));
 }
 
 // The largest spacing of the spacers: the slenderness of one angle between

@@ -42,6 +42,51 @@ void show_result(Boxes& boxes, const ResultRow& row, double value, bool passed) 
     boxes.set_verdict(row.verdict, passed);
 }
 
+const RowRecord* WorkingState::row(std::string_view box) const {
+    for (const RowRecord& r : rows) {
+        if (r.box == box)
+            return &r;
+    }
+    return nullptr;
+}
+
+const RowRecord* WorkingState::governing_row() const {
+    return governing ? &rows[*governing] : nullptr;
+}
+
+std::optional<double> utilisation(double action, double resistance) {
+    if (is_zero(resistance))
+        return std::nullopt;
+    const double ratio = std::fabs(action) / std::fabs(resistance);
+    if (!std::isfinite(ratio))
+        return std::nullopt;
+    return ratio;
+}
+
+void record_row(WorkingState& state, std::string_view box, std::optional<double> ratio,
+                bool passed) {
+    state.rows.push_back({box, ratio, passed});
+    state.governing.reset();
+    for (std::size_t i = 0; i < state.rows.size(); ++i) {
+        const RowRecord& r = state.rows[i];
+        if (!r.ratio) {
+            if (!r.passed) {
+                state.governing = i;
+                return;
+            }
+            continue;
+        }
+        if (!state.governing || *r.ratio > *state.rows[*state.governing].ratio)
+            state.governing = i;
+    }
+}
+
+void show_result(Boxes& boxes, WorkingState& state, const ResultRow& row, double value,
+                 std::optional<double> ratio, bool passed) {
+    show_result(boxes, row, value, passed);
+    record_row(state, row.box, ratio, passed);
+}
+
 bool run_handler(Messages& messages, const std::function<void()>& handler) {
     try {
         handler();

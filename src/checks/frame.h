@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checks/boxes.h"
 #include "common/steel.h"
@@ -52,15 +55,44 @@ inline constexpr std::string_view kAmplificationMessage =
 // the second (elastic buckling).
 enum class Range { Full, Inelastic, Elastic };
 
-// What every window keeps between runs, whatever its family: the steel read,
-// the invalid-length flag and the designation checked. Each family derives
-// its own state from this one.
+// What the last check found for one result row with a verdict.
+struct RowRecord {
+    std::string_view box;  // the result box, e.g. "R_RdMdx"
+    // Utilisation |Sd|/|Rd|: the action over the resistance; for the combined
+    // row its own interaction value. None for a row that failed without a
+    // ratio (a moment amplified without bound, a zero resistance).
+    std::optional<double> ratio;
+    bool passed = false;
+};
+
+// What every window keeps between runs, whatever its family and standard:
+// the steel read, the invalid-length flag, the designation checked, and the
+// verdict rows of the last check with the one that governs. Each family
+// derives its own state from this one and adds the quantities and the
+// branches its formulas took.
 struct WorkingState {
     virtual ~WorkingState() = default;
     Steel steel;
     int invalid_length = 0;   // set to 1 by a refused length; only the search clears it
     std::string designation;  // text of R_Perfil when the check ran
+
+    // Every row the last check gave a verdict, in the order it filled them.
+    std::vector<RowRecord> rows;
+    // The row that governs: the first row that failed without a ratio, else
+    // the largest ratio (the earlier row on a tie); none before any verdict.
+    std::optional<std::size_t> governing;
+
+    const RowRecord* row(std::string_view box) const;
+    const RowRecord* governing_row() const;
 };
+
+// |action|/|resistance|; none when the resistance is zero or the quotient is
+// not a finite number.
+std::optional<double> utilisation(double action, double resistance);
+
+// Adds a verdict row to the state and finds the governing row again.
+void record_row(WorkingState& state, std::string_view box, std::optional<double> ratio,
+                bool passed);
 
 // Step 1 of every check: results to "0,00", verdict fields emptied.
 void reset_results(Boxes& boxes, std::span<const ResultRow> rows);
@@ -80,6 +112,10 @@ bool resists(double resistance, double action);
 // Writes a value as results are shown (six significant digits, two decimals,
 // decimal comma) and its verdict.
 void show_result(Boxes& boxes, const ResultRow& row, double value, bool passed);
+
+// The same, and the row recorded in the state with its ratio.
+void show_result(Boxes& boxes, WorkingState& state, const ResultRow& row, double value,
+                 std::optional<double> ratio, bool passed);
 
 // Runs one handler. A HandlerError (a box that is not a number, a numeric
 // fault) stops it and its exact message is shown; nothing escapes. Returns

@@ -43,7 +43,9 @@ void tension(Boxes& boxes, MemberState& st) {
     st.RdNd_y = t.yield;
     st.RdNd_u = t.fracture;
     st.RdNd_t = t.Rd;
-    show_result(boxes, axial_row(), st.RdNd_t, st.Nd <= st.RdNd_y && st.Nd <= st.RdNd_u);
+    st.tension_limit = t.governing;
+    show_result(boxes, st, axial_row(), st.RdNd_t, utilisation(st.Nd, st.RdNd_t),
+                st.Nd <= st.RdNd_y && st.Nd <= st.RdNd_u);
 }
 
 // The web's effective area when h/tw passes 1,47·√(E/fy): in pure
@@ -52,11 +54,14 @@ void tension(Boxes& boxes, MemberState& st) {
 void web_effective_area(const FamilyRules& rules, MemberState& st) {
     if (rules.iterate_pure_compression && is_zero(st.Mdx) && is_zero(st.Mdy)) {
         const nbr::IteratedWeb web = nbr::iterate_web_width(st.Nd, st.Ag, st.h, st.tw);
+        st.Qa_rule = WebQa::Iterated;
         st.bef = web.bef;
         st.Aef = web.Aef;
         st.f = web.f;
         st.iterations = web.iterations;
+        st.web_width_rule = web.rule;
     } else {
+        st.Qa_rule = WebQa::AtYield;
         st.bef = nbr::effective_width_at_yield(st.tw, st.hw, st.steel.fy);
         st.Aef = nbr::effective_area(st.Ag, 1.0, st.h, st.bef, st.tw);
     }
@@ -75,7 +80,10 @@ void compression(const FamilyRules& rules, Boxes& boxes, Messages& messages, Mem
     // Flange (unstiffened element).
     const double sqrt_E_fy = nbr::root_E_fy(s.E, s.fy);
     st.bt = rules.full_flange_outstand ? divide(st.bf, st.tf) : divide(st.bf / 2.0, st.tf);
-    st.Qs = nbr::unstiffened_factor(nbr::kFlangeOutstand, st.bt, s.fy, s.E).Q;
+    const nbr::ElementFactor flange =
+        nbr::unstiffened_factor(nbr::kFlangeOutstand, st.bt, s.fy, s.E);
+    st.Qs = flange.Q;
+    st.Qs_range = flange.range;
 
     // Web (stiffened element).
     st.hw = divide(st.h, st.tw);
@@ -91,17 +99,24 @@ void compression(const FamilyRules& rules, Boxes& boxes, Messages& messages, Mem
     st.lx2 = nbr::reduced_slenderness(st.lx, factor);
     st.ly2 = nbr::reduced_slenderness(st.ly, factor);
     const nbr::AxisCurves curves = nbr::i_section_curves(st.tf);
+    st.thick_flange = curves.thick_flange;
+    st.curve_x = curves.curve_x;
+    st.curve_y = curves.curve_y;
     st.ax = curves.alpha_x;
     st.ay = curves.alpha_y;
     const nbr::CurvePoint x = nbr::column_curve(st.lx2, st.ax);
     const nbr::CurvePoint y = nbr::column_curve(st.ly2, st.ay);
+    st.plateau_x = x.plateau;
     st.Bx = x.beta;
     st.rox = x.rho;
+    st.plateau_y = y.plateau;
     st.By = y.beta;
     st.roy = y.rho;
+    st.buckling_axis = st.roy < st.rox ? Axis::y : Axis::x;
     st.ro = st.roy < st.rox ? st.roy : st.rox;
     st.RdNd_c = nbr::compression_resistance(st.ro, st.Q, st.Ag, s.fy);
-    show_result(boxes, axial_row(), st.RdNd_c, resists(st.RdNd_c, st.Nd));
+    show_result(boxes, st, axial_row(), st.RdNd_c, utilisation(st.Nd, st.RdNd_c),
+                resists(st.RdNd_c, st.Nd));
 }
 
 void shear(const FamilyRules& rules, Boxes& boxes, MemberState& st) {
@@ -114,10 +129,13 @@ void shear(const FamilyRules& rules, Boxes& boxes, MemberState& st) {
         st.Aw = finite(units::mm2_to_cm2_mul(st.d * st.tw));
         st.a = finite(kRolledPanelLength * st.tw);
         st.a_h = divide(st.a, st.h);
-        st.k = nbr::panel_coefficient(st.a_h).k;
+        const nbr::PanelCoefficient panel = nbr::panel_coefficient(st.a_h);
+        st.k = panel.k;
+        st.panel_rule = panel.rule;
     } else {
         st.Aw = finite(units::mm2_to_cm2(st.tw * st.h));
         st.k = nbr::kUnstiffenedWebK;
+        st.panel_rule = nbr::PanelRule::Unstiffened;
         if (rules.shear == ShearWeb::Web60)
             factor = nbr::kPlasticShearChannel;
     }
@@ -125,10 +143,14 @@ void shear(const FamilyRules& rules, Boxes& boxes, MemberState& st) {
     const nbr::ShearLimits limits = nbr::shear_limits(st.k, s.E, s.fy);
     st.lpv = limits.lp;
     st.lrv = limits.lr;
+    st.Vpl_factor = factor;
     st.Vpl = nbr::plastic_shear(factor, st.Aw, s.fy);
-    st.Vn = nbr::nominal_shear(st.lv, limits, st.Vpl).Vn;
+    const nbr::NominalShear nominal = nbr::nominal_shear(st.lv, limits, st.Vpl);
+    st.Vn = nominal.Vn;
+    st.shear_range = nominal.range;
     st.RdVd = with_sign_of(nbr::shear_resistance(st.Vn), st.Vd);
-    show_result(boxes, shear_row(), st.RdVd, resists(st.RdVd, st.Vd));
+    show_result(boxes, st, shear_row(), st.RdVd, utilisation(st.Vd, st.RdVd),
+                resists(st.RdVd, st.Vd));
 }
 
 // Slenderness of the three limit states and the torsion constants, the same
@@ -160,12 +182,14 @@ void bend_axis(MemberState& st, AxisBending& ax, double Z, double W, nbr::Latera
     const nbr::WebMoment web = nbr::web_moment(ax.Mpl, s.fy, W, st.la, st.lpa, st.lra);
     ax.Mr_FLA = web.Mr;
     ax.Mn_FLA = web.Mn;
+    ax.FLA_range = web.range;
 
     const nbr::FlangeMoment flange = nbr::flange_moment(ax.Mpl, s.fy, s.fr, s.E, W, st.lm, st.lpm);
     ax.Mr_FLM = flange.Mr;
     ax.lrm = flange.lr;
     ax.Mcr_FLM = flange.Mcr;
     ax.Mn_FLM = flange.Mn;
+    ax.FLM_range = flange.range;
 
     const nbr::LateralMoment lateral =
         nbr::lateral_moment(ax.Mpl, s.fy, s.fr, W, st.Cb, st.B1, st.B2, st.lt, st.lpt, growth);
@@ -173,6 +197,7 @@ void bend_axis(MemberState& st, AxisBending& ax, double Z, double W, nbr::Latera
     ax.lrt = lateral.lr;
     ax.Mcr_FLT = lateral.Mcr;
     ax.Mn_FLT = lateral.Mn;
+    ax.FLT_range = lateral.range;
 
     const nbr::NominalMoment nominal =
         nbr::nominal_moment(ax.Mn_FLA, ax.Mn_FLM, ax.Mn_FLT, W, s.fy);
@@ -190,8 +215,10 @@ void recompute_axis(MemberState& st, AxisBending& ax, double action) {
     const nbr::WebMoment web = nbr::web_moment(ax.Mpl, s.fy, ax.W, st.la, st.lpa_combined, st.lra);
     ax.Mr_FLA_combined = web.Mr;
     ax.Mn_FLA_combined = web.Mn;
+    ax.FLA_range_combined = web.range;
     const nbr::NominalMoment nominal =
         nbr::nominal_moment(ax.Mn_FLA_combined, ax.Mn_FLM, ax.Mn_FLT, ax.W, s.fy);
+    ax.governing_combined = nominal.governing;
     ax.capped_combined = nominal.capped;
     ax.Mn_combined = nominal.Mn;
     ax.Rd_combined = with_sign_of(nbr::moment_resistance(nominal.Mn), action);
@@ -208,6 +235,8 @@ void combined(Boxes& boxes, Messages& messages, MemberState& st) {
     st.ran_combined = true;
     st.Ny = nbr::squash_load(st.Ag, s.fy);
     const nbr::AxialWebLimit web = nbr::axial_web_limit(st.Nd, st.Ny, nbr::root_E_fy(s.E, s.fy));
+    st.axial_use = web.use;
+    st.axial_use_low = web.low;
     st.lpa_combined = web.lp;
     if (mx) {
         recompute_axis(st, st.bx, st.Mdx);
@@ -219,10 +248,12 @@ void combined(Boxes& boxes, Messages& messages, MemberState& st) {
     }
 
     if (st.Nd >= 0.0) {
+        st.combined_form = CombinedForm::Tension;
         st.T1 = nbr::interaction_term(st.Nd, st.Nd, st.RdNd_t);
         st.T2 = nbr::interaction_term(st.Mdx, st.Mdx, st.RdMdx);
         st.T3 = nbr::interaction_term(st.Mdy, st.Mdy, st.RdMdy);
     } else if (!is_zero(st.Lflx) && !is_zero(st.Lfly)) {
+        st.combined_form = CombinedForm::Compression;
         st.Cmx = nbr::kCm;
         st.Cmy = nbr::kCm;
         st.Nex = nbr::euler_load(st.Ag, s.fy, st.lx2);
@@ -238,6 +269,7 @@ void combined(Boxes& boxes, Messages& messages, MemberState& st) {
             st.amplification_unbounded = true;
             messages.show(kAmplificationMessage);
             boxes.set_verdict(combined_row().verdict, false);
+            record_row(st, combined_row().box, std::nullopt, false);
             return;
         }
         st.T2 = nbr::interaction_term(st.Mdx, st.Cmx * st.Mdx, finite(st.RdMdx * ampl_x));
@@ -248,7 +280,8 @@ void combined(Boxes& boxes, Messages& messages, MemberState& st) {
     }
     st.S = finite(st.T1 + st.T2 + st.T3);
     st.ratio_shown = true;
-    show_result(boxes, combined_row(), st.S, std::fabs(st.S) <= nbr::kInteractionLimit);
+    show_result(boxes, st, combined_row(), st.S, std::fabs(st.S),
+                std::fabs(st.S) <= nbr::kInteractionLimit);
 }
 
 }  // namespace
@@ -314,13 +347,15 @@ void run(const FamilyRules& rules, Boxes& boxes, Messages& messages, MemberState
         // every family: the long beam's torsional stiffness term fades.
         bend_axis(st, st.bx, st.Zx, st.Wx, nbr::LateralGrowth::OverLambda, st.Mdx);
         st.RdMdx = st.bx.Rd;
-        show_result(boxes, moment_x_row(), st.bx.Rd, resists(st.bx.Rd, st.Mdx));
+        show_result(boxes, st, moment_x_row(), st.bx.Rd, utilisation(st.Mdx, st.bx.Rd),
+                    resists(st.bx.Rd, st.Mdx));
     }
     if (my) {
         st.ran_bending_y = true;
         bend_axis(st, st.by, st.Zy, st.Wy, rules.lateral_growth_y, st.Mdy);
         st.RdMdy = st.by.Rd;
-        show_result(boxes, moment_y_row(), st.by.Rd, resists(st.by.Rd, st.Mdy));
+        show_result(boxes, st, moment_y_row(), st.by.Rd, utilisation(st.Mdy, st.by.Rd),
+                    resists(st.by.Rd, st.Mdy));
     }
 
     combined(boxes, messages, st);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "checks/frame.h"
-#include "checks/member.h"
 
 // NBR 8800:1986, 5.4.1 and Annex D: the nominal moment of a beam that is not
 // slender, by web local buckling (FLA), flange local buckling (FLM) and
@@ -90,6 +89,7 @@ LateralMoment lateral_moment(double Mpl, double fy, double fr, double W, double 
 
 // The governing nominal moment (the smallest; on ties the earlier of FLA,
 // FLM, FLT) and the 1,25·W·fy cap.
+enum class Governing { FLA, FLM, FLT };
 struct NominalMoment {
     Governing governing = Governing::FLA;
     double limit = 0.0;  // 1,25·W·fy

@@ -8,8 +8,8 @@ namespace quintaro::checks::nbr8800_1986 {
 
 AxisCurves i_section_curves(double tf) {
     if (tf > kThickFlange)
-        return {true, kCurveC, kCurveD};
-    return {false, kCurveB, kCurveC};
+        return {true, 'c', 'd', kCurveC, kCurveD};
+    return {false, 'b', 'c', kCurveB, kCurveC};
 }
 
 double reduced_slenderness_factor(double Q, double fy, double E) {

@@ -27,6 +27,7 @@ inline constexpr double kThickFlange = 40.0;  // mm
 
 struct AxisCurves {
     bool thick_flange = false;  // tf > 40 mm
+    char curve_x = ' ', curve_y = ' ';
     double alpha_x = 0.0;
     double alpha_y = 0.0;
 };
