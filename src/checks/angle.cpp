@@ -164,25 +164,25 @@ void read(const AngleRules& rules, const Boxes& boxes, AngleState& st) {
     st.Nd = read_signed(boxes, "R_Nd");
     if (rules.two_forces)
         st.Nt = read_signed(boxes, "R_Ntd");
-    st.Ag1 = read_abs(boxes, "R_Ag");
+    st.Ag1 = read_property(boxes, "R_Ag", "Ag");
     st.Lflx = read_abs(boxes, "Compri_x");
     st.Lfly = read_abs(boxes, "Compri_y");
-    st.bf = read_abs(boxes, "R_bf");
-    st.tf = read_abs(boxes, "R_tf");
+    st.bf = read_property(boxes, "R_bf", "bf");
+    st.tf = read_property(boxes, "R_tf", "tf");
     if (rules.equal_legs) {
-        st.Ix1 = read_abs(boxes, "R_Ixy");
+        st.Ix1 = read_property(boxes, "R_Ixy", "Ix'=Iy'");
         st.Iy1 = st.Ix1;
         // The cross works with the diagonal axes and needs no centroid.
         if (is_pair(rules) && rules.section != AngleSection::PairCross)
-            st.c = read_abs(boxes, "R_xy");
+            st.c = read_property(boxes, "R_xy", "x=y");
     } else {
-        st.d = read_abs(boxes, "R_d");
-        st.Ix1 = read_abs(boxes, "R_Ix");
-        st.Iy1 = read_abs(boxes, "R_Iy");
+        st.d = read_property(boxes, "R_d", "d");
+        st.Ix1 = read_property(boxes, "R_Ix", "Ix'");
+        st.Iy1 = read_property(boxes, "R_Iy", "Iy'");
         if (is_pair(rules))
-            st.c = read_abs(boxes, "R_x");
+            st.c = read_property(boxes, "R_x", "x");
     }
-    st.rz = read_abs(boxes, "R_rz");
+    st.rz = read_property(boxes, "R_rz", "rz");
     if (rules.reads_weight)
         st.P = read_abs(boxes, "R_Peso");
     if (is_pair(rules))

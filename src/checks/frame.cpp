@@ -17,11 +17,32 @@ void reset_results(Boxes& boxes, std::span<const ResultRow> rows) {
     }
 }
 
+std::string refused_value_message(std::string_view symbol, std::string_view text,
+                                  std::string_view reason) {
+    return std::string(symbol) + ": '" + std::string(text) + "' não é válido — " +
+           std::string(reason);
+}
+
 Steel read_steel(const Boxes& boxes) {
     Steel steel;
     steel.name = boxes.text(kSteelNameBox);
-    steel.fy = read_abs(boxes, kSteelFyBox);
-    steel.fu = read_abs(boxes, kSteelFuBox);
+    steel.fy = read_signed(boxes, kSteelFyBox);
+    steel.fu = read_signed(boxes, kSteelFuBox);
+    const auto refuse = [&](std::string_view box, std::string_view symbol,
+                            const std::string& reason) {
+        throw HandlerError(refused_value_message(symbol, boxes.text(box), reason));
+    };
+    if (!(steel.fy > 0.0))
+        refuse(kSteelFyBox, "fy", "fy e fu devem ser maiores que zero.");
+    if (!(steel.fu > 0.0))
+        refuse(kSteelFuBox, "fu", "fy e fu devem ser maiores que zero.");
+    if (steel.fy > steel.fu)
+        refuse(kSteelFyBox, "fy",
+               "fy não pode ser maior que fu = " + format_decimal(steel.fu, 8) + " kN/cm².");
+    if (!(steel.fy > steel.fr))
+        refuse(kSteelFyBox, "fy",
+               "fy deve ser maior que a tensão residual fr = " + format_shortest(steel.fr) +
+                   " kN/cm².");
     return steel;
 }
 
@@ -31,6 +52,15 @@ double read_signed(const Boxes& boxes, std::string_view name) {
 
 double read_abs(const Boxes& boxes, std::string_view name) {
     return std::fabs(read_signed(boxes, name));
+}
+
+double read_property(const Boxes& boxes, std::string_view name, std::string_view symbol) {
+    const double value = read_signed(boxes, name);
+    if (!(value > 0.0)) {
+        throw HandlerError(refused_value_message(
+            symbol, boxes.text(name), "as propriedades do perfil devem ser maiores que zero."));
+    }
+    return value;
 }
 
 bool resists(double resistance, double action) {

@@ -97,14 +97,26 @@ void record_row(WorkingState& state, std::string_view box, std::optional<double>
 // Step 1 of every check: results to "0,00", verdict fields emptied.
 void reset_results(Boxes& boxes, std::span<const ResultRow> rows);
 
-// The steel in force: grade name and the absolute values of fy and fu, with
-// E, G and fr fixed.
+// The steel in force: grade name, fy and fu, with E, G and fr fixed. A value
+// no steel has stops the check with a message naming the box, as a text that
+// is not a number does: fy or fu not above zero, fy above fu, fy not above
+// the residual stress fr (the flange's Mr = (fy − fr)·W would be nil or
+// negative).
 Steel read_steel(const Boxes& boxes);
 
 // A box converted with the decimal comma, as typed or as its absolute value.
 // A text that is not a number stops the check with the conversion message.
 double read_signed(const Boxes& boxes, std::string_view name);
 double read_abs(const Boxes& boxes, std::string_view name);
+
+// A section property a formula uses (a dimension, an area, an inertia, a
+// modulus, a radius): zero or negative stops the check with a message naming
+// the box by `symbol`, the name the window shows beside it.
+double read_property(const Boxes& boxes, std::string_view name, std::string_view symbol);
+
+// The message of a value refused for box `symbol` typed as `text`.
+std::string refused_value_message(std::string_view symbol, std::string_view text,
+                                  std::string_view reason);
 
 // The verdict rule: |resistance| >= |action| (equality passes).
 bool resists(double resistance, double action);

@@ -10,6 +10,8 @@
 #include "checks/nbr8800_1986/tension.h"
 #include "checks/numeric.h"
 #include "checks/units.h"
+#include "common/decimal.h"
+#include "common/handler_error.h"
 
 namespace quintaro::checks::member_steps {
 namespace {
@@ -307,6 +309,15 @@ void start(Boxes& boxes, MemberState& st, MemberFamily family) {
     st.Vd = read_signed(boxes, "R_Vd");
     st.Mdx = read_signed(boxes, "R_Mdx");
     st.Mdy = read_signed(boxes, "R_Mdy");
+}
+
+void require_web(const Boxes& boxes, const MemberState& st) {
+    const double h = st.d - 2.0 * st.tf;
+    if (!(h > 0.0)) {
+        throw HandlerError(refused_value_message(
+            "tf", boxes.text("R_tf"),
+            "a alma não tem altura: h = d − 2·tf = " + format_decimal(h, 6) + " mm."));
+    }
 }
 
 void derive_radii(MemberState& st) {

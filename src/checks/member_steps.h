@@ -33,6 +33,9 @@ struct FamilyRules {
 // actions read, family and designation recorded.
 void start(Boxes& boxes, MemberState& state, MemberFamily family);
 
+// Stops the check when the flanges leave no web: d − 2·tf must be above zero.
+void require_web(const Boxes& boxes, const MemberState& state);
+
 // h, rx and ry from the section values already in the state.
 void derive_radii(MemberState& state);
 

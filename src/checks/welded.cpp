@@ -21,10 +21,11 @@ void check_welded(Boxes& boxes, Messages& messages, MemberState& st) {
     member_steps::start(boxes, st, MemberFamily::Welded);
     st.series = boxes.has("Serie") ? boxes.text("Serie") : std::string();
     st.P = read_abs(boxes, "R_Peso");
-    st.bf = read_abs(boxes, "R_bf");
-    st.tf = read_abs(boxes, "R_tf");
-    st.tw = read_abs(boxes, "R_tw");
-    st.d = read_abs(boxes, "R_d");
+    st.bf = read_property(boxes, "R_bf", "bf");
+    st.tf = read_property(boxes, "R_tf", "tf");
+    st.tw = read_property(boxes, "R_tw", "tw");
+    st.d = read_property(boxes, "R_d", "d");
+    member_steps::require_web(boxes, st);
     member_steps::read_lengths(boxes, st);
     const WeldedIProperties p = welded_i_properties(st.d, st.bf, st.tw, st.tf);
     st.h = p.h;
