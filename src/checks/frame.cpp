@@ -57,8 +57,7 @@ double read_abs(const Boxes& boxes, std::string_view name) {
 double read_property(const Boxes& boxes, std::string_view name, std::string_view symbol) {
     const double value = read_signed(boxes, name);
     if (!(value > 0.0)) {
-        throw HandlerError(refused_value_message(
-            symbol, boxes.text(name), "as propriedades do perfil devem ser maiores que zero."));
+        throw HandlerError(refused_value_message(symbol, boxes.text(name), kNotPositiveProperty));
     }
     return value;
 }

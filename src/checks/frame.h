@@ -114,6 +114,10 @@ double read_abs(const Boxes& boxes, std::string_view name);
 // the box by `symbol`, the name the window shows beside it.
 double read_property(const Boxes& boxes, std::string_view name, std::string_view symbol);
 
+// Why a zero or negative section property is refused.
+inline constexpr std::string_view kNotPositiveProperty =
+    "as propriedades do perfil devem ser maiores que zero.";
+
 // The message of a value refused for box `symbol` typed as `text`.
 std::string refused_value_message(std::string_view symbol, std::string_view text,
                                   std::string_view reason);

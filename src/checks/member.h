@@ -34,6 +34,12 @@ enum class WebQa {
 // Which interaction formula the combined step used.
 enum class CombinedForm { Tension, Compression };
 
+// Where the channel's plastic modulus about y came from.
+enum class ZySource {
+    Catalogue,          // the ZY the table gives
+    PlasticNeutralAxis  // the table gives none (or 0): from the plates d, bf, tw, tf
+};
+
 // The axis whose column curve gave the smaller ρ (on a tie x).
 enum class Axis { x, y, z };
 
@@ -87,6 +93,11 @@ struct MemberState : WorkingState {
     double Ag = 0.0, P = 0.0;
     double Ix = 0.0, Iy = 0.0, Wx = 0.0, Wy = 0.0, Zx = 0.0, Zy = 0.0, IT = 0.0;
     double x = 0.0;  // channel: centroid distance from the back of the web (cm)
+    // Channel: where Zy came from and, when from the plates, their area (mm²)
+    // and the plastic neutral axis from the back of the web (mm).
+    ZySource Zy_source = ZySource::Catalogue;
+    double A_plates = 0.0, xp = 0.0;
+    bool xp_in_web = false;
     double h = 0.0, rx = 0.0, ry = 0.0;
 
     // Inputs: lengths (absolute) and actions (signed).

@@ -35,12 +35,22 @@ double channel_plastic_modulus_x(double d, double bf, double tw, double tf) {
     return finite(units::mm3_to_cm3(bf * tf * (d - tf) + tw / 4.0 * square(web)));
 }
 
-double channel_plastic_modulus_y_about_centroid(double d, double bf, double tw, double tf,
-                                                double x) {
-    using namespace units;
-    const double web = d - 2.0 * tf;
-    return finite(mm_to_cm(tf) * square(mm_to_cm(bf) - x) + mm_to_cm(tf) * square(x) +
-                  mm_to_cm(web) * square(x - mm_to_cm(tw) / 2.0));
+ChannelPlasticY channel_plastic_modulus_y(double d, double bf, double tw, double tf) {
+    ChannelPlasticY p;
+    p.A = finite(2.0 * bf * tf + (d - 2.0 * tf) * tw);
+    const double half = p.A / 2.0;
+    p.in_web = half <= d * tw;
+    double Zy = 0.0;  // mm³
+    if (p.in_web) {
+        p.xp = divide(half, d);
+        Zy = d * square(p.xp) / 2.0 + d * square(tw - p.xp) / 2.0 +
+             tf * (square(bf - p.xp) - square(tw - p.xp));
+    } else {
+        p.xp = tw + divide(half - d * tw, 2.0 * tf);
+        Zy = d * tw * (p.xp - tw / 2.0) + tf * square(p.xp - tw) + tf * square(bf - p.xp);
+    }
+    p.Zy = finite(units::mm3_to_cm3(Zy));
+    return p;
 }
 
 }  // namespace quintaro::checks

@@ -21,10 +21,19 @@ WeldedIProperties welded_i_properties(double d, double bf, double tw, double tf)
 // and the web.
 double channel_plastic_modulus_x(double d, double bf, double tw, double tf);
 
-// The channel's plastic modulus about y as the check has taken it: the
-// flanges' and the web's terms about the centroid distance x (cm) from the
-// back of the web.
-double channel_plastic_modulus_y_about_centroid(double d, double bf, double tw, double tf,
-                                                double x);
+// The plastic modulus of a channel of three plates about the axis parallel to
+// its web. The plastic neutral axis, at xp from the back of the web, halves
+// the area A = 2·bf·tf + (d − 2·tf)·tw: in the web (where the section is d
+// high) when A/2 ≤ d·tw, else in the flanges (2·tf high). Zy sums each part's
+// area times its distance from that axis. A rolled channel's sloped flanges
+// and fillets are not in it: for the AISC C shapes it is 1,10 to 1,16 times
+// the published value.
+struct ChannelPlasticY {
+    double A = 0.0;       // area of the plates, mm²
+    double xp = 0.0;      // plastic neutral axis from the back of the web, mm
+    bool in_web = false;  // xp ≤ tw
+    double Zy = 0.0;      // cm³
+};
+ChannelPlasticY channel_plastic_modulus_y(double d, double bf, double tw, double tf);
 
 }  // namespace quintaro::checks

@@ -220,17 +220,47 @@ class MemberReport : public detail::Writer {
 
     void channel_plastic_moduli() {
         const std::string bf = n8(st_.bf), tf = n8(st_.tf), tw = n8(st_.tw), d = n8(st_.d);
-        const std::string x = n(st_.x);
         put("Zx =(bf*tf*(d-tf))+((tw/4)*(d-2*tf)²);");
         put("Zx =(" + bf + "*" + tf + "*(" + d + "-" + tf + "))+((" + tw + "/4)*(" + d + "-2*" +
             tf + ")²);");
         put("Zx = " + n(units::cm3_to_mm3(st_.Zx)) + " mm³");
         put("Zx = " + n(st_.Zx) + " cm³");
         empty();
-        // The web's lever arm is squared as a whole: (x - tw/2)².
-        put("Zy =(tf/10*((bf/10)-x)²)+(x²*(tf/10))+(((d-(2*tf))/10)*(x-((tw/10)/2))²)");
-        put("Zy =(" + tf + "/10*((" + bf + "/10)-" + x + ")²)+(" + x + "²*(" + tf + "/10))+(((" +
-            d + "-(2*" + tf + "))/10)*(" + x + "-((" + tw + "/10)/2))²)");
+        if (st_.Zy_source == checks::ZySource::Catalogue) {
+            put("Zy = " + n(st_.Zy) + " cm³ (tabela do perfil)");
+            empty();
+            return;
+        }
+        // No ZY in the table: the plates' plastic modulus about the plastic
+        // neutral axis, which halves the area.
+        put("Zy calculado pelas chapas d, bf, tw, tf (a tabela do perfil não dá Zy),");
+        put("em relação à linha neutra plástica xp, que divide a área ao meio;");
+        put("nos perfis laminados, de mesas inclinadas, este valor é 1,10 a 1,16 vezes o "
+            "publicado.");
+        put("A = 2*bf*tf+(d-2*tf)*tw");
+        put("A = 2*" + bf + "*" + tf + "+(" + d + "-2*" + tf + ")*" + tw);
+        put("A = " + n(st_.A_plates) + " mm²");
+        empty();
+        const std::string A = n(st_.A_plates), xp = n(st_.xp);
+        if (st_.xp_in_web) {
+            put("A/2 <= d*tw: xp na alma");
+            put("xp = A/(2*d)");
+            put("xp = " + A + "/(2*" + d + ")");
+            put("xp = " + xp + " mm");
+            empty();
+            put("Zy =(d*xp²/2+d*(tw-xp)²/2+tf*((bf-xp)²-(tw-xp)²))/1000");
+            put("Zy =(" + d + "*" + xp + "²/2+" + d + "*(" + tw + "-" + xp + ")²/2+" + tf + "*((" +
+                bf + "-" + xp + ")²-(" + tw + "-" + xp + ")²))/1000");
+        } else {
+            put("A/2 > d*tw: xp nas mesas");
+            put("xp = tw+(A/2-d*tw)/(2*tf)");
+            put("xp = " + tw + "+(" + A + "/2-" + d + "*" + tw + ")/(2*" + tf + ")");
+            put("xp = " + xp + " mm");
+            empty();
+            put("Zy =(d*tw*(xp-tw/2)+tf*(xp-tw)²+tf*(bf-xp)²)/1000");
+            put("Zy =(" + d + "*" + tw + "*(" + xp + "-" + tw + "/2)+" + tf + "*(" + xp + "-" + tw +
+                ")²+" + tf + "*(" + bf + "-" + xp + ")²)/1000");
+        }
         put("Zy = " + n(st_.Zy) + " cm³");
         empty();
     }
