@@ -6,6 +6,7 @@
 #include "catalogue/field_codec.h"
 #include "catalogue/record_order.h"
 #include "catalogue/table_file.h"
+#include "common/decimal.h"
 
 namespace quintaro::catalogue {
 
@@ -324,6 +325,46 @@ int Table::record_number() const {
 std::string Table::text(std::string_view field) const {
     const Cell* cell = impl_->current_cell(field_index(field));
     return cell == nullptr ? std::string() : cell->text;
+}
+
+std::optional<double> Table::number(std::string_view field) const {
+    const Cell* cell = impl_->current_cell(field_index(field));
+    return cell == nullptr ? std::nullopt : cell->number;
+}
+
+std::vector<std::string> Table::rows_without_number(const std::vector<std::string>& fields,
+                                                    std::string_view label) const {
+    std::vector<std::string> lines;
+    for (const auto& name : fields) {
+        if (field_index(name) < 0)
+            lines.push_back("o campo " + name + " não existe na tabela");
+    }
+    if (!lines.empty())
+        return lines;
+    const int label_field = field_index(label);
+    int line = 0;
+    for (const Record& record : impl_->contents.records) {
+        if (record.deleted)
+            continue;
+        ++line;
+        std::string faults;
+        for (const auto& name : fields) {
+            const Cell& cell = record.cells[static_cast<std::size_t>(field_index(name))];
+            double typed = 0.0;  // a text field holding a number reads as the box does
+            if (cell.number || (!cell.text.empty() && try_parse_decimal(cell.text, typed)))
+                continue;
+            faults += faults.empty() ? "" : ", ";
+            faults += cell.text.empty() ? name + " vazio"
+                                        : name + " \"" + cell.text + "\" não é um número";
+        }
+        if (faults.empty())
+            continue;
+        const std::string name =
+            label_field < 0 ? "" : record.cells[static_cast<std::size_t>(label_field)].text;
+        lines.push_back("linha " + std::to_string(line) + (name.empty() ? "" : " (" + name + ")") +
+                        ": " + faults);
+    }
+    return lines;
 }
 
 EditState Table::state() const {

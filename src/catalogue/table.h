@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,6 +86,18 @@ class Table {
     // numeric field is an empty text; text decoded from Windows-1252. Reads the
     // edit buffer while an edit is pending.
     std::string text(std::string_view field) const;
+    // The current row's number field as a number; nothing for an empty field,
+    // a stored text that does not read as a number, or a text field.
+    std::optional<double> number(std::string_view field) const;
+
+    // Every visible row, in the natural order and counted from 1, where one of
+    // `fields` holds no number (a text field: no number as a box reads it,
+    // with the decimal comma), one line each, named by the row's `label`
+    // field: `linha 3 (ASTM A36): FY "25O" não é um número` or
+    // `linha 5 (AR350): FU vazio`; a field the table lacks is one line
+    // `o campo FY não existe na tabela`. The cursor does not move.
+    std::vector<std::string> rows_without_number(const std::vector<std::string>& fields,
+                                                 std::string_view label) const;
 
     // Editing like a dataset.
     EditState state() const;
