@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue/table.h"
+#include "catalogue/table_lock.h"
 
 namespace {
 
@@ -98,6 +99,29 @@ void PostOneEdit(benchmark::State& state) {
     fs::remove_all(folder, ec);
 }
 BENCHMARK(PostOneEdit)->Unit(benchmark::kMillisecond);
+
+// The lock alone: what a read (shared) or a post (exclusive) spends on it, and
+// what an open adds to look for leftover copies of a post.
+void LockTable(benchmark::State& state) {
+    using quintaro::catalogue::TableLock;
+    const std::string path = catalogue_folder() + "/I_Laminado.DBF";
+    const bool at_open = state.range(0) != 0;
+    int shared_instead = 0;  // at open: someone else held a lock, nothing was looked for
+    for (auto _ : state) {
+        TableLock lock;
+        if (at_open && lock.try_exclusive(path)) {
+            quintaro::catalogue::remove_leftover_copies(path);
+            continue;
+        }
+        shared_instead += at_open ? 1 : 0;
+        if (lock.acquire(path, TableLock::Mode::Shared) != 0) {
+            state.SkipWithError("cannot lock the table");
+            break;
+        }
+    }
+    state.counters["shared_instead"] = shared_instead;
+}
+BENCHMARK(LockTable)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

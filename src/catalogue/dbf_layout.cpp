@@ -59,6 +59,26 @@ bool spare_header_space(std::string_view file, std::size_t after_terminator, int
            std::string_view::npos;
 }
 
+// Field names are letters, digits and the underscore in dBASE; other writers
+// allow more, but never a blank or a control character.
+bool sound_name(std::string_view name) {
+    for (char c : name) {
+        const int byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte == 0x7F)
+            return false;
+    }
+    return true;
+}
+
+std::string shown_name(std::string_view name) {
+    std::string shown;
+    for (char c : name) {
+        const int byte = static_cast<unsigned char>(c);
+        shown += byte < 0x20 || byte >= 0x7F ? "\\x" + hex(byte).substr(2) : std::string(1, c);
+    }
+    return shown;
+}
+
 bool known_type(char type) {
     return (type >= 'A' && type <= 'Z') || (type >= '0' && type <= '9') || type == '@' ||
            type == '+';
@@ -101,6 +121,10 @@ Result<DbfLayout> check_layout(std::string_view file) {
             descriptor.substr(0, std::min(descriptor.find('\0'), std::size_t{11})));
         if (name.empty())
             return damaged("o campo nº " + std::to_string(f + 1) + " não tem nome");
+        if (!sound_name(name)) {
+            return damaged("o nome do campo nº " + std::to_string(f + 1) + " (\"" +
+                           shown_name(name) + "\") tem um caractere de controle ou um espaço");
+        }
         if (!known_type(descriptor[11])) {
             return damaged("o campo " + name + " tem um tipo desconhecido (byte " +
                            hex(byte_at(descriptor, 11)) + ")");

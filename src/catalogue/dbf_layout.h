@@ -19,7 +19,8 @@ struct DbfLayout {
 // Checks the whole file before anything in it is believed: the field
 // descriptors end with 0x0D where the header length says the records start
 // (zeros may pad the space between, and Visual FoxPro keeps a 263-byte back
-// link there), every field has a name, a known type and a width, the record
+// link there), every field has a name (without blanks or control
+// characters), a known type and a width, the record
 // length is the sum of the widths plus the deletion mark, the record count
 // fills the file exactly (one end-of-file mark 0x1A after the records or
 // none, as the writers of dBASE files differ), and every record starts with

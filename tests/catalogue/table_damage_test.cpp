@@ -127,6 +127,9 @@ const Damage kDamages[] = {
      "o campo BF tem um tipo desconhecido (byte 0x00)"},
     {"a field without a name", [](std::string& b) { put(b, kDescriptor + 96, '\0'); },
      "o campo nº 4 não tem nome"},
+    {"a field name with a control character",
+     [](std::string& b) { put(b, kDescriptor + 96 + 4, '\x1A'); },
+     "o nome do campo nº 4 (\"PESO\\x1A\") tem um caractere de controle ou um espaço"},
 
     // The records.
     {"a deletion mark garbled", [](std::string& b) { put(b, record_at(1), 'X'); },
