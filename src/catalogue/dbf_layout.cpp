@@ -142,10 +142,8 @@ Result<DbfLayout> check_layout(std::string_view file) {
     }
 
     auto records = static_cast<std::int64_t>(file.size()) - layout.header_length;
-    if (records > 0 && file.back() == kEndOfFile &&
-        records == layout.record_count * layout.record_length + 1) {
-        --records;
-    }
+    if (records > 0 && file.back() == kEndOfFile && (records - 1) % layout.record_length == 0)
+        --records;  // the end-of-file mark, which not every writer puts
     if (records != layout.record_count * layout.record_length) {
         const std::int64_t whole = records / layout.record_length;
         const std::int64_t rest = records % layout.record_length;

@@ -81,16 +81,18 @@ const Damage kDamages[] = {
 
     // Record count against file size.
     {"a count one short", [](std::string& b) { put32(b, 4, 2); },
-     "o cabeçalho anuncia 2 registros de 49 bytes, mas o tamanho do arquivo corresponde a 3"},
+     "o cabeçalho anuncia 2 registros de 49 bytes, mas o tamanho do arquivo corresponde a 3 "
+     "registros."},
     {"a count one over", [](std::string& b) { put32(b, 4, 4); },
-     "o cabeçalho anuncia 4 registros de 49 bytes, mas o tamanho do arquivo corresponde a 3"},
+     "o cabeçalho anuncia 4 registros de 49 bytes, mas o tamanho do arquivo corresponde a 3 "
+     "registros."},
     {"a count of two thousand million", [](std::string& b) { put32(b, 4, 0x7FFFFFFF); },
      "anuncia 2147483647 registros"},
     {"cut in the middle of the last record", [](std::string& b) { b.resize(kFileSize - 41); },
      "corresponde a 2 registros e mais 9 bytes"},
     {"a row after the end-of-file mark",
      [](std::string& b) { b += b.substr(record_at(2), kRecordLength); },
-     "corresponde a 4 registros"},
+     "corresponde a 4 registros e mais 1 byte."},
 
     // Header length against the field descriptors.
     {"header length one over", [](std::string& b) { put16(b, 8, kHeaderLength + 1); },
