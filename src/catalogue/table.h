@@ -40,8 +40,12 @@ enum class EditState { Browse, Edit, Insert };
 // are never visited. Moving while an edit is pending posts it first; a failed
 // post stops the move and returns its reason.
 //
-// The file is read whole at open and after every post, delete and refresh;
-// a pending edit is dropped when the Table is destroyed (post it first).
+// The file is read whole, under a shared lock, at open (which also removes the
+// copies that killed posts left beside it) and at refresh; a post or delete
+// writes under an exclusive lock and takes the whole table as it left it, so
+// the edits of other tables or programs on the same file are seen and kept.
+// A damaged file is refused with a message naming the damage. A pending edit
+// is dropped when the Table is destroyed (post it first).
 class Table {
   public:
     // Opens `file_name` (a bare name such as "L_Laminado.dbf") in the places of

@@ -170,10 +170,11 @@ std::string read_failure(const std::string& path, const std::string& reason) {
     return "Não foi possível ler a tabela \"" + path + "\": " + reason + ".";
 }
 
+constexpr const char* kNotATable = "não é um arquivo dBASE válido ou está incompleto";
+
 std::string read_failure(const std::string& path, int error) {
-    return read_failure(path, error != 0 && error != EIO
-                                  ? error_reason(error, Doing::Reading)
-                                  : "não é um arquivo dBASE válido ou está incompleto");
+    return read_failure(
+        path, error != 0 && error != EIO ? error_reason(error, Doing::Reading) : kNotATable);
 }
 
 std::string damage(const std::string& what) {
@@ -234,9 +235,10 @@ Result<TableContents> parse_table(const std::string& path, const std::string& by
     const auto layout = check_layout(bytes);
     if (!layout)
         return Result<TableContents>::failure(damage(layout.error()));
+    // The bytes are in memory: what shapelib may still refuse is the format.
     DbfFile dbf(path, "rb", bytes);
     if (!dbf)
-        return Result<TableContents>::failure(error_reason(dbf.error() ? dbf.error() : EIO));
+        return Result<TableContents>::failure(kNotATable);
     TableContents contents;
     contents.fields = read_fields(dbf.get());
     const int count = DBFGetRecordCount(dbf.get());
@@ -244,11 +246,11 @@ Result<TableContents> parse_table(const std::string& path, const std::string& by
     for (int r = 0; r < count; ++r) {
         Record record;
         if (!read_record(dbf.get(), contents.fields, r, record))
-            return Result<TableContents>::failure(error_reason(EIO));
+            return Result<TableContents>::failure(kNotATable);
         contents.records.push_back(std::move(record));
     }
     if (dbf.close() != 0)
-        return Result<TableContents>::failure(error_reason(dbf.error(), Doing::Reading));
+        return Result<TableContents>::failure(kNotATable);
     return contents;
 }
 
