@@ -1,6 +1,5 @@
 #include "checks/windows.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "checks/angle.h"
@@ -107,7 +106,7 @@ std::unique_ptr<WorkingState> make_angle_state() {
     return std::make_unique<AngleState>();
 }
 
-const WindowDescriptor kWindows[] = {
+constexpr WindowTable<WindowDescriptor> kWindows = {{
     {WindowKind::I_Laminado, "TForm_I_Laminado", kRolledITable, "", kRolledPanel, kMemberInputs,
      kMemberResults, &member_check<check_rolled_i>, &make_member_state},
     {WindowKind::H_Laminado, "TForm_H_Laminado", kRolledHTable, "", kRolledPanel, kMemberInputs,
@@ -134,7 +133,8 @@ const WindowDescriptor kWindows[] = {
      kPairResults, &angle_check<kPair2UMaRules>, &make_angle_state},
     {WindowKind::L2U_Me_Laminado, "TL2U_Me_Laminado", kTwoLegTableBW, "", kTwoLegTurnedPanel,
      kPairInputs, kPairResults, &angle_check<kPair2UMeRules>, &make_angle_state},
-};
+}};
+static_assert(keyed_by_window(kWindows));
 
 }  // namespace
 
@@ -143,11 +143,7 @@ std::span<const WindowDescriptor> window_descriptors() {
 }
 
 const WindowDescriptor& descriptor(WindowKind kind) {
-    for (const WindowDescriptor& w : kWindows) {
-        if (w.kind == kind)
-            return w;
-    }
-    throw std::logic_error("window kind without a descriptor");
+    return kWindows.at(index_of(kind));
 }
 
 const WindowDescriptor* find_window(std::string_view class_name) {

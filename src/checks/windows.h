@@ -6,28 +6,14 @@
 
 #include "checks/boxes.h"
 #include "checks/frame.h"
+#include "checks/window_kind.h"
 
 // The member windows as data: for each one its class name, catalogue tables,
 // which catalogue field each panel box shows, its input boxes, its result rows
 // and its check. The windows, quintaro-lote and the search all read this one
-// table, so a window added here is known to all of them.
+// table (one row per window, keyed by WindowKind), so a window added here is
+// known to all of them.
 namespace quintaro::checks {
-
-enum class WindowKind {
-    I_Laminado,
-    H_Laminado,
-    U_Laminado,
-    I_Soldado,
-    L_Laminado,
-    L2_Laminado,
-    LT_Laminado,
-    LU_Laminado,
-    LX_Laminado,
-    L2T_Ma_Laminado,
-    L2T_Me_Laminado,
-    L2U_Ma_Laminado,
-    L2U_Me_Laminado,
-};
 
 // A panel box and the catalogue field it shows.
 struct PanelField {
