@@ -74,20 +74,6 @@ constexpr ResultRow kSingleAngleResults[] = {kAngleAxialRow};
 constexpr ResultRow kPairResults[] = {kAngleAxialRow, {kSpacingBox, ""}};
 constexpr ResultRow kPairTwoForceResults[] = {kAngleAxialRow, kAngleTensionRow, {kSpacingBox, ""}};
 
-constexpr BoxCaption kCaptions[] = {
-    {WindowKind::LT_Laminado, "R_Nd", "Ncd", "Solicitação de Cálculo à Compressão (Nc,Rd)"},
-    {WindowKind::LT_Laminado, "R_Ntd", "Ntd", "Solicitação de Cálculo à Tração (Nt,Rd)"},
-    {WindowKind::LT_Laminado, "R_RdNd", "Rd(Nc)", ""},
-    {WindowKind::LT_Laminado, "R_RdNt", "Rd(Nt)", ""},
-    {WindowKind::LT_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-    {WindowKind::LU_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-    {WindowKind::LX_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-    {WindowKind::L2T_Ma_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-    {WindowKind::L2T_Me_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-    {WindowKind::L2U_Ma_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-    {WindowKind::L2U_Me_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-};
-
 template <void (*Family)(Boxes&, Messages&, MemberState&)>
 void member_check(Boxes& boxes, Messages& messages, WorkingState& state) {
     Family(boxes, messages, dynamic_cast<MemberState&>(state));
@@ -164,22 +150,6 @@ const CatalogueTable* table_for_series(const WindowDescriptor& window, std::stri
             return &t;
     }
     return nullptr;
-}
-
-std::span<const BoxCaption> box_captions() {
-    return kCaptions;
-}
-
-const BoxCaption* find_caption(WindowKind window, std::string_view box) {
-    for (const BoxCaption& c : kCaptions) {
-        if (c.window == window && c.box == box)
-            return &c;
-    }
-    return nullptr;
-}
-
-std::string_view calculate_button(WindowKind kind) {
-    return kind == WindowKind::LX_Laminado ? "BitBtn4" : "BitBtn1";
 }
 
 bool check(WindowKind kind, Boxes& boxes, Messages& messages, WorkingState& state) {

@@ -60,23 +60,6 @@ const WindowDescriptor* find_window(std::string_view class_name);
 // series the window does not have.
 const CatalogueTable* table_for_series(const WindowDescriptor& window, std::string_view series);
 
-// Labels, captions and hints that a window gives a box in its own words,
-// where they differ from the box's usual label (the angle windows' forces,
-// results and spacing). Lines of a caption are separated by '\n'.
-struct BoxCaption {
-    WindowKind window;
-    std::string_view box;
-    std::string_view label;
-    std::string_view hint;  // "" for none
-};
-std::span<const BoxCaption> box_captions();
-// The caption of `box` in `window`, or nullptr when it has the usual one.
-const BoxCaption* find_caption(WindowKind window, std::string_view box);
-
-// objectName of the window's "Calcular" button ("BitBtn1"; "BitBtn4" in the
-// cross of two angles).
-std::string_view calculate_button(WindowKind kind);
-
 // "Calcular" of a window: runs its check on the boxes, keeping the quantities
 // in `state` (made by the window's make_state). A stopped check has shown its
 // message; returns false then.

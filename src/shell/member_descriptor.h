@@ -47,6 +47,7 @@ struct MemberDescriptor {
     const char* purpose;     // the short text under the picture, lines split by '\n'
     std::span<const InputBox> inputs;
     std::span<const ResultBox> results;
+    const char* calculate_button;  // objectName of "Calcular"
 };
 
 const MemberDescriptor& member_descriptor(checks::WindowKind kind);

@@ -124,33 +124,34 @@ constexpr const char* kTrussBracing =
 constexpr const char* kPairTruss =
     "Perfil indicado para elementos sujeitos à tração \nou compressão (Ex.: elementos de treliça)";
 
+// The cross of two angles calculates with its own button, BitBtn4.
 constexpr checks::WindowTable<MemberDescriptor> kDescriptors = {{
     {WindowKind::I_Laminado, "Form_I_Laminado", "I  Laminado", "SpeedButton9", "I Laminado",
-     kRolledIBoxes, false, kBeams, kBeamColumnInputs, kBeamColumnResults},
+     kRolledIBoxes, false, kBeams, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
     {WindowKind::H_Laminado, "Form_H_Laminado", "H Laminado  ", "SpeedButton1", "H Laminado",
-     kRolledIBoxes, false, kColumns, kBeamColumnInputs, kBeamColumnResults},
+     kRolledIBoxes, false, kColumns, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
     {WindowKind::U_Laminado, "Form_U_Laminado", "U Laminado", "SpeedButton11", "", kChannelBoxes,
-     false, kPurlins, kBeamColumnInputs, kBeamColumnResults},
+     false, kPurlins, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
     {WindowKind::I_Soldado, "I_Soldado", "I Soldado", "SpeedButton5", "I Soldado", kWeldedBoxes,
-     false, kBeams, kBeamColumnInputs, kBeamColumnResults},
+     false, kBeams, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
     {WindowKind::L_Laminado, "L_Laminado", "L Laminado", "SpeedButton4", "L Laminado", kAngleBoxes,
-     false, kTruss, kSingleAngleInputs, kAxialResult},
+     false, kTruss, kSingleAngleInputs, kAxialResult, "BitBtn1"},
     {WindowKind::L2_Laminado, "L2_Laminado", "L Laminado", "SpeedButton3", "", kUnequalAngleBoxes,
-     false, kTruss, kSingleAngleInputs, kAxialResult},
+     false, kTruss, kSingleAngleInputs, kAxialResult, "BitBtn1"},
     {WindowKind::LT_Laminado, "LT_Laminado", "L Laminado", "SpeedButton2", "", kAnglePairBoxes,
-     true, kPairTruss, kTeePairInputs, kTeePairResults},
+     true, kPairTruss, kTeePairInputs, kTeePairResults, "BitBtn1"},
     {WindowKind::LU_Laminado, "LU_Laminado", "L  Laminado", "SpeedButton13", "", kAnglePairBoxes,
-     true, kPairTruss, kPairInputs, kPairResultsCross},
+     true, kPairTruss, kPairInputs, kPairResultsCross, "BitBtn1"},
     {WindowKind::LX_Laminado, "LX_Laminado", "L Laminado", "SpeedButton7", "", kAnglePairBoxes,
-     true, kTrussBracing, kPairInputs, kPairResultsMost},
+     true, kTrussBracing, kPairInputs, kPairResultsMost, "BitBtn4"},
     {WindowKind::L2T_Ma_Laminado, "L2T_Ma_Laminado", "L Laminado", "SpeedButton8", "",
-     kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsMost},
+     kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsMost, "BitBtn1"},
     {WindowKind::L2T_Me_Laminado, "L2T_Me_Laminado", "L Laminado", "SpeedButton6", "",
-     kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsMost},
+     kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsMost, "BitBtn1"},
     {WindowKind::L2U_Ma_Laminado, "L2U_Ma_Laminado", "L Laminado", "SpeedButton12", "",
-     kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsCross},
+     kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsCross, "BitBtn1"},
     {WindowKind::L2U_Me_Laminado, "L2U_Me_Laminado", "L Laminado", "SpeedButton10", "",
-     kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsCross},
+     kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsCross, "BitBtn1"},
 }};
 static_assert(checks::keyed_by_window(kDescriptors));
 

@@ -246,7 +246,7 @@ QWidget* MemberWindow::build_buttons() {
     auto* buttons = new QWidget(this);
     auto* grid = new QGridLayout(buttons);
     grid->setContentsMargins(0, 0, 0, 0);
-    const std::string calculate(checks::calculate_button(descriptor_.kind));
+    const std::string_view calculate = descriptor_.calculate_button;
     const bool calculate_is_4 = calculate == "BitBtn4";
     struct ButtonRole {
         const char* name;
@@ -254,7 +254,7 @@ QWidget* MemberWindow::build_buttons() {
         void (MemberWindow::*slot)();
     };
     const ButtonRole roles[] = {
-        {calculate.c_str(), "Calcular",
+        {descriptor_.calculate_button, "Calcular",
          calculate_is_4 ? &MemberWindow::BitBtn4Click : &MemberWindow::BitBtn1Click},
         {"BitBtn2", "Relatório", &MemberWindow::BitBtn2Click},
         {"BitBtn3", "Mais Leve", &MemberWindow::BitBtn3Click},

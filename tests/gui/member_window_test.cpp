@@ -135,6 +135,8 @@ const WindowCase kWindows[] = {
       {"R_espa", "Espaçadores no\nmáximo a cada", "cm"}}},
     {WindowKind::L2U_Me_Laminado,
      {{"R_Ag", "Ag*", "cm²"}, {"R_espa", "Espaçadores em X a cada", "cm"}}},
+    {WindowKind::L2T_Ma_Laminado, {{"R_espa", "Espaçadores no\nmáximo a cada", "cm"}}},
+    {WindowKind::L2U_Ma_Laminado, {{"R_espa", "Espaçadores em X a cada", "cm"}}},
 };
 
 TEST_F(Member, EveryWindowCarriesItsBoxesWithLabelsAndUnits) {
