@@ -18,10 +18,10 @@
 #include <string>
 
 #include "checks/windows.h"
+#include "drawings/artwork.h"
+#include "drawings/section_drawing.h"
 #include "shell/data_folders.h"
 #include "shell/dialogs.h"
-#include "shell/drawings/artwork.h"
-#include "shell/drawings/section_drawing.h"
 #include "shell/member_descriptor.h"
 
 namespace quintaro::shell {

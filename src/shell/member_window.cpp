@@ -15,9 +15,9 @@
 #include "catalogue/table.h"
 #include "checks/frame.h"
 #include "checks/windows.h"
+#include "drawings/section_drawing.h"
 #include "shell/db_navigator.h"
 #include "shell/dialogs.h"
-#include "shell/drawings/section_drawing.h"
 #include "shell/table_binding.h"
 #include "shell/widget_boxes.h"
 

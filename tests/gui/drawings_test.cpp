@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <QImage>
 
-#include "shell/drawings/artwork.h"
-#include "shell/drawings/section_drawing.h"
+#include "drawings/artwork.h"
+#include "drawings/section_drawing.h"
 
 namespace quintaro::testing {
 namespace {

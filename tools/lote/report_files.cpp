@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "drawings/section_drawing.h"
 #include "report/report.h"
 #include "report/rtf/rtf.h"
 #include "report_document.h"
-#include "shell/drawings/section_drawing.h"
 
 namespace quintaro::lote {
 namespace {

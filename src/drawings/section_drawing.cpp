@@ -1,4 +1,4 @@
-#include "shell/drawings/section_drawing.h"
+#include "drawings/section_drawing.h"
 
 #include <QPainter>
 #include <QPainterPath>

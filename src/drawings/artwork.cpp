@@ -1,4 +1,4 @@
-#include "shell/drawings/artwork.h"
+#include "drawings/artwork.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "shell/drawings/section_drawing.h"
+#include "drawings/section_drawing.h"
 
 namespace quintaro::drawings {
 namespace {
