@@ -31,6 +31,28 @@ struct CatalogueTable {
 using CheckFunction = void (*)(Boxes&, Messages&, WorkingState&);
 using StateFactory = std::unique_ptr<WorkingState> (*)();
 
+// What a window does under one standard: the boxes it reads besides the
+// panel and the steel, the rows it writes and its check.
+struct WindowRules {
+    WindowKind kind;
+    std::span<const std::string_view> inputs;
+    // A row whose verdict is "" has no verdict field (the spacing of the
+    // spacers of a pair of angles).
+    std::span<const ResultRow> results;
+    CheckFunction check;
+    StateFactory make_state;
+};
+
+// A window as the windows, quintaro-lote and the search read it: what it is
+// whatever the standard (kind to panel), then its rules (inputs to
+// make_state), so far those of NBR 8800:1986.
+//
+// A second standard is one more table of WindowRules keyed by WindowKind
+// beside the 1986 one in windows.cpp, joined to the same identities into a
+// table of WindowDescriptor of its own; descriptor(), find_window() and
+// check() then take the standard as a second key. The search's and the
+// screen's tables grow the same way (see search/variants.h and
+// shell/member_descriptor.h).
 struct WindowDescriptor {
     WindowKind kind;
     std::string_view class_name;
@@ -38,9 +60,7 @@ struct WindowDescriptor {
     std::string_view series_box;             // "Serie" in the welded window, else ""
     std::span<const PanelField> panel;       // the first is the designation box
     std::span<const std::string_view> inputs;
-    // A row whose verdict is "" has no verdict field (the spacing of the
-    // spacers of a pair of angles).
-    std::span<const ResultRow> results;
+    std::span<const ResultRow> results;  // see WindowRules
     CheckFunction check;
     StateFactory make_state;
 };

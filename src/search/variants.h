@@ -45,7 +45,10 @@ struct SeriesWalk {
     WalkOrder order_after;    // the order left afterwards
 };
 
-// The search of one window, one row per window keyed by its WindowKind.
+// The search of one window, one row per window keyed by its WindowKind. The
+// pass test and the tension branch are those of NBR 8800:1986; a second
+// standard gives them a table of its own keyed the same way (as the checks
+// do with WindowRules), and the series walks stay shared.
 struct SearchVariant {
     checks::WindowKind kind;
     PassTest test;

@@ -35,7 +35,10 @@ struct ResultBox {
 // What the screen shows of a member window, one row per window keyed by its
 // WindowKind. Its tables, the field behind each panel box and its check are
 // the check's own (checks::descriptor(kind)); its section drawing is
-// drawings::section_picture(kind).
+// drawings::section_picture(kind). The input and result boxes are those of
+// NBR 8800:1986; the boxes a second standard adds (Ct, Cb, ...) come in a
+// table of their own keyed the same way, and the window shows the boxes of
+// the standard in force.
 struct MemberDescriptor {
     checks::WindowKind kind;
     const char* object_name;
