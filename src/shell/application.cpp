@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <QIcon>
 
+#include "drawings/artwork.h"
 #include "shell/data_folders.h"
 #include "shell/dialogs.h"
-#include "shell/drawings/artwork.h"
 #include "shell/escolhe_aco.h"
 #include "shell/info_windows.h"
 #include "shell/main_window.h"
@@ -112,11 +112,19 @@ int run(QApplication& app) {
     TForm1& main = windows.main_window();
     QObject::connect(&main, &TForm1::closed, &app, &QCoreApplication::quit);
     main.show();
+    QString message;
     if (!problems.isEmpty()) {
-        dialogs().error(&main, QStringLiteral("Quintaro"),
-                        QStringLiteral("Catálogos ausentes: as janelas desses perfis abrem "
-                                       "sem dados.\n\n") +
-                            problems.join(QStringLiteral("\n\n")));
+        message = QStringLiteral(
+                      "Catálogos ausentes: as janelas desses perfis abrem "
+                      "sem dados.\n\n") +
+                  problems.join(QStringLiteral("\n\n"));
+    }
+    const auto* steel = qobject_cast<TEscolhe_Aco*>(windows.find(QStringLiteral("TEscolhe_Aco")));
+    if (steel != nullptr && !steel->row_problems().isEmpty()) {
+        message += (message.isEmpty() ? QString() : QStringLiteral("\n\n")) + steel->row_problems();
+    }
+    if (!message.isEmpty()) {
+        dialogs().error(&main, QStringLiteral("Quintaro"), message);
     }
     return app.exec();
 }
