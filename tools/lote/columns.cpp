@@ -55,10 +55,10 @@ InputColumn match(std::string_view raw) {
     }
     if (name == kMessagesColumn)
         return {kMessagesColumn, ColumnKind::Result};
-    if (same_name(name, kWindowColumn))
-        return {kWindowColumn, ColumnKind::Window};
-    if (same_name(name, kSectionColumn))
-        return {kSectionColumn, ColumnKind::Section};
+    for (const RowColumn& column : kRowColumns) {
+        if (same_name(name, column.name))
+            return {column.name, column.kind};
+    }
     for (std::string_view box : box_names()) {
         if (same_name(name, box))
             return {box, ColumnKind::Box};
@@ -119,8 +119,7 @@ Result<Header> read_header(std::span<const std::string> names) {
                     : position + " (" + quoted(names[i]) +
                           ") não é uma entrada nem um resultado: é copiada sem ser lida");
         }
-        if (column.kind == ColumnKind::Window || column.kind == ColumnKind::Section ||
-            column.kind == ColumnKind::Box) {
+        if (column.kind != ColumnKind::Unknown && column.kind != ColumnKind::Result) {
             for (std::size_t j = 0; j < i; ++j) {
                 if (header.columns[j].name == column.name) {
                     return Result<Header>::failure("as colunas " + std::to_string(j + 1) + " (" +

@@ -28,10 +28,21 @@ inline constexpr std::string_view kResultColumnOrder[] = {
 
 enum class ColumnKind {
     Window,   // janela
-    Section,  // perfil
+    Section,  // perfil: the designation in the window's catalogue
     Box,      // a box of the windows: an action, a length, a catalogue box, the series, the steel
     Result,   // a result, a verdict or mensagens (of an earlier run): written anew
     Unknown,  // copied through unread
+};
+
+// Columns read from every row whatever its window. A setting of the row
+// (its standard, its project) is one more line here and its use.
+struct RowColumn {
+    std::string_view name;
+    ColumnKind kind;
+};
+inline constexpr RowColumn kRowColumns[] = {
+    {kWindowColumn, ColumnKind::Window},
+    {kSectionColumn, ColumnKind::Section},
 };
 
 struct InputColumn {
