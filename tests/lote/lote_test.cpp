@@ -149,6 +149,7 @@ TEST(LoteEndToEnd, BadCommandLineOrFileExitsTwo) {
         {"unreadable_file", tables() + " /nonexistent/x.csv", ok, "/nonexistent/x.csv"},
         {"no_tables", "--tables /nonexistent", ok, "tipo_aco"},
         {"output_folder_missing", tables() + " --output /nonexistent/o.csv", ok, "/nonexistent"},
+        {"output_is_a_folder", tables() + " --output .", ok, "'.' é uma pasta"},
         {"no_janela_column", tables(), "perfil;R_Nd\nx;1\n", "'janela'"},
         {"same_input_twice", tables(), "janela;R_Nd;r_nd\nx;1;2\n", "as colunas 2 ('R_Nd') e 3"},
         {"unterminated_quote", tables(), "janela;R_Nd\n\"TForm_I_Laminado;1\n", "linha 2: aspas"},

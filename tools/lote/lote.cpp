@@ -189,6 +189,9 @@ int run(const std::vector<std::string>& args, const std::string& default_tables,
     std::unique_ptr<TemporaryFile> output;
     if (options->output != "-") {
         const fs::path target(options->output);
+        std::error_code ec;
+        if (fs::is_directory(target, ec))
+            return fail("'" + options->output + "' é uma pasta, não um arquivo");
         const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
         auto made = TemporaryFile::create(folder, target.filename().string());
         if (!made)
