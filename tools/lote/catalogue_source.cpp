@@ -51,7 +51,6 @@ CatalogueFile::CatalogueFile(std::unique_ptr<catalogue::Table> table) : table_(s
     }
     position_ = records_.empty() ? -1 : 0;
     eof_ = records_.empty();
-    bof_ = true;
 }
 
 CatalogueFile::~CatalogueFile() = default;
@@ -135,38 +134,35 @@ bool CatalogueFile::set_order(const std::vector<int>* wanted) {
                         ? static_cast<int>(at - wanted->begin())
                         : std::clamp(position_, 0, static_cast<int>(records_.size()) - 1);
     }
-    eof_ = bof_ = records_.empty();
+    eof_ = records_.empty();
     return true;
 }
 
 void CatalogueFile::first() {
     if (records_.empty()) {
-        eof_ = bof_ = true;
+        eof_ = true;
         return;
     }
     position_ = 0;
-    bof_ = true;
     eof_ = false;
 }
 
 void CatalogueFile::next() {
     if (records_.empty()) {
-        eof_ = bof_ = true;
+        eof_ = true;
         return;
     }
     eof_ = position_ == static_cast<int>(records_.size()) - 1;
     if (!eof_)
         ++position_;
-    bof_ = false;
 }
 
 void CatalogueFile::prior() {
     if (records_.empty()) {
-        eof_ = bof_ = true;
+        eof_ = true;
         return;
     }
-    bof_ = position_ == 0;
-    if (!bof_)
+    if (position_ > 0)
         --position_;
     eof_ = false;
 }

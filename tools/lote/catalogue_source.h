@@ -69,7 +69,6 @@ class CatalogueFile {
     const std::vector<int>* in_force_ = nullptr;                       // null: natural order
     int position_ = -1;
     bool eof_ = true;
-    bool bof_ = true;
 };
 
 // The catalogue files of a batch, opened on first use.
