@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "common/windows1252.h"
 #include "lote.h"
 #include "lote_testing.h"
 
@@ -62,6 +63,18 @@ TEST(LoteGolden, OutputUnchangedWhateverTheWayTheFileArrives) {
         const Outcome named = run_lote(args + " --output o.csv in.csv; cat o.csv", input, "");
         EXPECT_EQ(named.out, expected) << c.input;
     }
+}
+
+// The same batch saved in Windows-1252 gives the same output in Windows-1252.
+TEST(LoteGolden, Windows1252FileGetsTheSameOutputInItsEncoding) {
+    const auto cp1252 = [](const std::string& utf8) {
+        auto encoded = quintaro::utf8_to_cp1252(utf8);
+        EXPECT_TRUE(encoded.ok()) << encoded.error();
+        return encoded.ok() ? encoded.value() : std::string();
+    };
+    const Outcome o = run_lote(kTables, cp1252(read_file(kGolden / "lote_batch.csv")));
+    EXPECT_EQ(o.status, 1) << o.err;
+    EXPECT_EQ(o.out, cp1252(read_file(kGolden / "lote_batch.expected.csv")));
 }
 
 TEST(LoteStreaming, EveryKindOfLineEnd) {
