@@ -41,7 +41,7 @@ void ReporteSink::append_line(std::string_view text) {
 
 void write_report_into(MemberWindow& window, reporte::TReporte& report_window) {
     ReporteSink sink(report_window, window.section_picture());
-    report::write_window_report(window.descriptor().check, window.boxes(), window.messages(),
+    report::write_window_report(window.descriptor().kind, window.boxes(), window.messages(),
                                 {window.state(), window.check_complete()}, sink);
 }
 
