@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "catalogue_source.h"
 #include "checks/frame.h"
 #include "csv.h"
 #include "search/dbf_fixture.h"
@@ -182,6 +183,29 @@ TEST(LoteLightest, CatalogueWithoutSectionsOrUnreadable) {
         EXPECT_EQ(cell(r.out, 2, "perfil"), "L1") << mode;
         EXPECT_EQ(cell(r.out, 2, "R_RdNd"), "225,00") << mode;
         EXPECT_EQ(cell(r.out, 2, "mensagens"), "") << mode;
+    }
+}
+
+TEST(LoteSteel, AGradeWhoseFyOrFuIsNoNumberIsRefusedNamingIt) {
+    ScratchFolder folder("lote-steel");
+    write_dbf(folder.path() / "tipo_aco.dbf", {{"TIPO", true}, {"FY", true}, {"FU"}},
+              {{"A36", "25", "40"}, {"B", "25O", "40"}, {"C", "", "40"}});
+    struct Case {
+        const char* grade;
+        const char* named;  // "" = accepted
+    };
+    const Case cases[] = {
+        {"A36", ""},  // a text field holding a number is a number
+        {"B", "aço 'B' em "},
+        {"B", "/tipo_aco.dbf: fy ou fu não é um número (FY \"25O\", FU \"40\")"},
+        {"C", "fy ou fu não é um número (FY \"\", FU \"40\")"},
+    };
+    for (const auto& c : cases) {
+        const auto steel = quintaro::lote::load_steel(folder.path().string(), c.grade);
+        EXPECT_EQ(steel.ok(), *c.named == '\0') << c.grade << ": " << steel.error();
+        if (!steel.ok()) {
+            EXPECT_NE(steel.error().find(c.named), std::string::npos) << steel.error();
+        }
     }
 }
 
