@@ -2,7 +2,8 @@
 
 #include <QImage>
 
-#include "report/sink.h"
+#include "report/document/document_sink.h"
+#include "report/report.h"
 
 namespace quintaro::reporte {
 class TReporte;
@@ -13,27 +14,18 @@ namespace quintaro::shell {
 class MemberWindow;
 
 // The calculation report written into the report window, the member window's
-// section drawing at its top.
-class ReporteSink : public report::ReportSink {
+// section drawing at its top, pasted through the clipboard as by hand.
+class ReporteSink : public report::DocumentSink {
   public:
-    ReporteSink(reporte::TReporte& window, QImage picture)
-        : window_(window), picture_(std::move(picture)) {}
+    ReporteSink(reporte::TReporte& window, QImage picture);
 
     void show() override;
-    void clear() override;
     void insert_picture() override;
-    void set_size(int points) override { size_ = points; }
-    void set_style(report::Style style) override { style_ = style; }
-    void set_colour(report::Colour colour) override { colour_ = colour; }
-    void append_line(std::string_view text) override;
 
   private:
+    void empty_document() override;
+
     reporte::TReporte& window_;
-    QImage picture_;
-    bool empty_ = true;
-    int size_ = 11;
-    report::Style style_ = report::Style::Plain;
-    report::Colour colour_ = report::kWindowText;
 };
 
 // "Relatório" of a member window into the report window: runs the window's
