@@ -1,5 +1,7 @@
 #include "shell/report_sink.h"
 
+#include <QDate>
+
 #include "shell/member_window.h"
 #include "shell/reporte/reporte.h"
 #include "shell/reporte/rich_edit.h"
@@ -30,10 +32,18 @@ void ReporteSink::insert_picture() {
     picture_placed();
 }
 
-void write_report_into(MemberWindow& window, reporte::TReporte& report_window) {
+void write_report_into(MemberWindow& window, reporte::TReporte& report_window,
+                       const WindowReportWriter& writer) {
+    if (!report_window.mayLeaveDocument())
+        return;
+    const report::ReportHeader header = report::stamped_header(
+        report_window.reportData(),
+        QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString());
     ReporteSink sink(report_window, window.section_picture());
-    report::write_window_report(window.descriptor().check, window.boxes(), window.messages(),
-                                {window.state(), window.check_complete()}, sink);
+    if (writer(window.descriptor().check, window.boxes(), window.messages(),
+               {window.state(), window.check_complete()}, sink, header)) {
+        report_window.reportWritten();
+    }
 }
 
 void connect_report(MemberWindow& window, reporte::TReporte& report_window) {

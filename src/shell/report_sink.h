@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 
 #include "report/document/document_sink.h"
 #include "report/report.h"
@@ -28,10 +29,19 @@ class ReporteSink : public report::DocumentSink {
     reporte::TReporte& window_;
 };
 
-// "Relatório" of a member window into the report window: runs the window's
-// check first when its state holds no finished check, then writes the report
-// of that state (the welded window shows the report window last).
-void write_report_into(MemberWindow& window, reporte::TReporte& report_window);
+// The report module's "Relatório": the check first when the state holds no
+// finished check, then the report of that state with its header.
+using WindowReportWriter =
+    std::function<bool(checks::WindowKind, checks::Boxes&, checks::Messages&, report::CheckedState,
+                       report::ReportSink&, const report::ReportHeader&)>;
+
+// "Relatório" of a member window into the report window: when the report
+// window holds edits not saved, the user is asked first (and may keep them);
+// then the report of the window's last check (run first when there is none),
+// headed with the report window's "Dados do relatório", today's date and the
+// standard. The welded window shows the report window last.
+void write_report_into(MemberWindow& window, reporte::TReporte& report_window,
+                       const WindowReportWriter& writer = report::write_window_report);
 
 // Gives the window's "Relatório" the report of its last check.
 void connect_report(MemberWindow& window, reporte::TReporte& report_window);

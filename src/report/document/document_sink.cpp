@@ -14,6 +14,10 @@ namespace {
 
 // Room between a cell's rule and its text, in document pixels.
 constexpr double kCellPadding = 4;
+// Room above and below a table, in document pixels: about a blank line, which
+// the text layout does not show when it is the paragraph right before or after
+// a table.
+constexpr double kTableSpace = 12;
 
 QString from_utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -46,6 +50,8 @@ QTextTableFormat table_format(const std::vector<TableColumn>& columns) {
     format.setCellSpacing(0);
     format.setCellPadding(kCellPadding);
     format.setMargin(0);
+    format.setTopMargin(kTableSpace);
+    format.setBottomMargin(kTableSpace);
     format.setAlignment(Qt::AlignLeft);
     format.setHeaderRowCount(1);
     const bool every_column_has_a_share = std::all_of(

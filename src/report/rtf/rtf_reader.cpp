@@ -38,6 +38,9 @@ constexpr std::size_t kMaxColumns = 64;
 constexpr std::size_t kMaxTableCells = 20000;
 // Room between a cell's rule and its text, in twips, when the file gives none.
 constexpr int kDefaultCellGap = 60;
+// Room above and below a table, in pixels, as the report's tables have it: the
+// text layout does not show an empty paragraph right before or after a table.
+constexpr double kTableSpace = 12;
 
 enum class Destination { Text, Skip, FontTable, ColourTable, Picture };
 enum class PictureKind { None, Png, Jpeg, Other };
@@ -311,6 +314,8 @@ class Reader {
         QTextTableFormat format;
         format.setCellSpacing(0);
         format.setMargin(0);
+        format.setTopMargin(kTableSpace);
+        format.setBottomMargin(kTableSpace);
         format.setAlignment(Qt::AlignLeft);
         format.setBorderCollapse(true);
         // The widths of the first row with every column.
