@@ -48,11 +48,17 @@ struct Fixture {
     }
 };
 
+// The pages and every word with its box (not the file's dates).
 QString bbox(const QString& pdf) {
     QProcess p;
     p.start("pdftotext", {"-bbox", pdf, "-"});
     p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    QStringList boxes;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        if (line.contains("<page") || line.contains("<word"))
+            boxes << line.trimmed();
+    }
+    return boxes.join('\n');
 }
 
 }  // namespace

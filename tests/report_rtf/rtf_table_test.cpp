@@ -144,25 +144,28 @@ std::string many_cells(int n) {
     return out + "\\row}";
 }
 
-// Page of 12240 twips with margins of 1800: 8640 between them.
+// The file's page is A4 with margins of 25 and 15 mm: 11906 - 1417 - 850 =
+// 9639 twips between them (a file that does not say has 12240 - 2 * 1800).
 TEST_F(RtfTables, ReaderMakesTablesOfRows) {
-    const std::string page = "{\\rtf1\\paperw12240\\margl1800\\margr1800 ";
+    const std::string page =
+        "{\\rtf1\\paperw11906\\paperh16838\\margl1417\\margr850"
+        "\\margt1701\\margb1417 ";
     const TableCase cases[] = {
         {"ruled heading row and a row, as word processors write them",
          page +
-             "antes\\par\\trowd\\trgaph108\\trhdr\\clbrdrt\\brdrs\\brdrw15\\cellx3456"
-             "\\clbrdrt\\brdrs\\brdrw15\\cellx8640\\pard\\intbl a\\cell b\\cell\\row"
-             "\\trowd\\clbrdrt\\brdrs\\brdrw15\\cellx3456\\cellx8640\\pard\\intbl c\\par c2\\cell"
+             "antes\\par\\trowd\\trgaph108\\trhdr\\clbrdrt\\brdrs\\brdrw15\\cellx3856"
+             "\\clbrdrt\\brdrs\\brdrw15\\cellx9639\\pard\\intbl a\\cell b\\cell\\row"
+             "\\trowd\\clbrdrt\\brdrs\\brdrw15\\cellx3856\\cellx9639\\pard\\intbl c\\par c2\\cell"
              " d\\cell\\row\\pard depois\\par}",
          {"2x2 header 1 ruled 1px width 100% columns 40%/60% | a|b / c¶c2|d"},
          "antes|a|b|c|c2|d|depois"},
         {"half the width, no rules, the row definition after \\row\\pard",
-         page + "\\trowd\\trleft0\\cellx2160\\cellx4320\\intbl a\\cell b\\cell\\row\\pard\\trowd"
-                "\\cellx2160\\cellx4320\\intbl c\\cell d\\cell\\row\\pard fim\\par}",
+         page + "\\trowd\\trleft0\\cellx2410\\cellx4820\\intbl a\\cell b\\cell\\row\\pard\\trowd"
+                "\\cellx2410\\cellx4820\\intbl c\\cell d\\cell\\row\\pard fim\\par}",
          {"2x2 header 0 unruled width 50% columns 50%/50% | a|b / c|d"},
          "a|b|c|d|fim"},
         {"paragraph rules are not the table's",
-         page + "\\pard\\brdrb\\brdrs x\\par\\trowd\\cellx8640\\intbl a\\cell\\row}",
+         page + "\\pard\\brdrb\\brdrs x\\par\\trowd\\cellx9639\\intbl a\\cell\\row}",
          {"1x1 header 0 unruled width 100% columns 100% | a"},
          "x|a|"},
         {"cell without \\intbl, text before \\row, no \\row at the end",

@@ -767,12 +767,17 @@ void TReporte::saveDocument() {
     doc->setModified(false);
 }
 
-void TReporte::printDocument() {
-    QPrinter printer(QPrinter::HighResolution);
+// A4 with the printer's margins, named as the document is titled.
+void TReporte::preparePrinter(QPrinter& printer) const {
     printer.setDocName(QString::fromUtf8(kDocumentTitle));
     printer.setPageSize(QPageSize(QPageSize::A4));
     const PrintMargins& m = RichPrinter1.margins;
     printer.setPageMargins(QMarginsF(m.left, m.top, m.right, m.bottom), QPageLayout::Millimeter);
+}
+
+void TReporte::printDocument() {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
     if (!dialogs_->printSetup(this, printer))
         return;
     WaitCursor hourglass;
@@ -784,10 +789,7 @@ void TReporte::printDocument() {
 // margins, header and footer.
 void TReporte::previewPrintout() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromUtf8(kDocumentTitle));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    const PrintMargins& m = RichPrinter1.margins;
-    printer.setPageMargins(QMarginsF(m.left, m.top, m.right, m.bottom), QPageLayout::Millimeter);
+    preparePrinter(printer);
     const QTextDocument& document = *RichEdit1->document();
     dialogs_->printPreview(this, printer, [this, &document](QPrinter* target) {
         print_document(document, *target, RichPrinter1, QString::fromUtf8(kDocumentTitle));

@@ -18,6 +18,7 @@ class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QPrinter;
 class QSpinBox;
 class QStatusBar;
 class QTextCharFormat;
@@ -152,6 +153,7 @@ class TReporte : public QMainWindow {
 
     void openDocument();
     void saveDocument();
+    void preparePrinter(QPrinter& printer) const;
     void printDocument();
     void previewPrintout();
     void choosePageMargins();

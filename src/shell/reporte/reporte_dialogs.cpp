@@ -133,6 +133,11 @@ bool PlatformReporteDialogs::reportData(QWidget* parent, report::ReportHeader& d
     return true;
 }
 
+namespace {
+// Each box holds a line of the report's header.
+constexpr int kReportDataLength = 120;
+}  // namespace
+
 ReportDataDialog::ReportDataDialog(const report::ReportHeader& data, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("DadosRelatorio"));
@@ -141,6 +146,7 @@ ReportDataDialog::ReportDataDialog(const report::ReportHeader& data, QWidget* pa
         auto* edit = new QLineEdit(QString::fromStdString(text), this);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMinimumWidth(320);
+        edit->setMaxLength(kReportDataLength);
         return edit;
     };
     project_ = box("Projeto", data.project);
