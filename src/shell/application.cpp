@@ -5,9 +5,9 @@
 #include <QEvent>
 #include <QIcon>
 
+#include "drawings/artwork.h"
 #include "shell/data_folders.h"
 #include "shell/dialogs.h"
-#include "shell/drawings/artwork.h"
 #include "shell/escolhe_aco.h"
 #include "shell/info_windows.h"
 #include "shell/main_window.h"

@@ -40,7 +40,7 @@ void write_report_into(MemberWindow& window, reporte::TReporte& report_window,
         report_window.reportData(),
         QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString());
     ReporteSink sink(report_window, window.section_picture());
-    if (writer(window.descriptor().check, window.boxes(), window.messages(),
+    if (writer(window.descriptor().kind, window.boxes(), window.messages(),
                {window.state(), window.check_complete()}, sink, header)) {
         report_window.reportWritten();
     }
