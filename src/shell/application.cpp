@@ -137,11 +137,19 @@ int run(QApplication& app) {
     TForm1& main = windows.main_window();
     QObject::connect(&main, &TForm1::closed, &app, &QCoreApplication::quit);
     main.show();
+    QString message;
     if (!problems.isEmpty()) {
-        dialogs().error(&main, QStringLiteral("Quintaro"),
-                        QStringLiteral("Catálogos ausentes: as janelas desses perfis abrem "
-                                       "sem dados.\n\n") +
-                            problems.join(QStringLiteral("\n\n")));
+        message = QStringLiteral(
+                      "Catálogos ausentes: as janelas desses perfis abrem "
+                      "sem dados.\n\n") +
+                  problems.join(QStringLiteral("\n\n"));
+    }
+    const auto* steel = qobject_cast<TEscolhe_Aco*>(windows.find(QStringLiteral("TEscolhe_Aco")));
+    if (steel != nullptr && !steel->row_problems().isEmpty()) {
+        message += (message.isEmpty() ? QString() : QStringLiteral("\n\n")) + steel->row_problems();
+    }
+    if (!message.isEmpty()) {
+        dialogs().error(&main, QStringLiteral("Quintaro"), message);
     }
     return app.exec();
 }
