@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QIcon>
 
 #include "drawings/artwork.h"
@@ -21,6 +22,29 @@ QString class_name(const QObject* object) {
     const QString full = QString::fromLatin1(object->metaObject()->className());
     return full.mid(full.lastIndexOf(QLatin1Char(':')) + 1);
 }
+
+namespace {
+
+// The program ends with its main window: a report with edits not saved is
+// offered for saving first, and "Cancelar" keeps the program running.
+class KeepEditedReport : public QObject {
+  public:
+    KeepEditedReport(reporte::TReporte& report, QObject* parent)
+        : QObject(parent), report_(report) {}
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Close && !report_.mayLeaveDocument()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    reporte::TReporte& report_;
+};
+
+}  // namespace
 
 template <typename Window, typename... Args>
 Window* Windows::create(Args&&... args) {
@@ -69,6 +93,7 @@ Windows::Windows(const catalogue::TableLocation& where) {
             connect_report(*member_window, *report_window);
         }
     }
+    main->installEventFilter(new KeepEditedReport(*report_window, main));
 
     main->set_window_finder([this](const char* name) {
         return qobject_cast<QDialog*>(find(QString::fromLatin1(name)));
