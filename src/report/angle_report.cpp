@@ -3,10 +3,13 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checks/nbr8800_1986/compression.h"
 #include "checks/nbr8800_1986/local_buckling.h"
 #include "checks/units.h"
+#include "report/arrangement.h"
+#include "report/summary.h"
 #include "report/writer.h"
 
 namespace quintaro::report {
@@ -19,6 +22,8 @@ using checks::Leg;
 using checks::Range;
 using checks::WindowKind;
 using detail::constant;
+using detail::magnitude;
+using detail::magnitudes_compared;
 using detail::n;
 using detail::n8;
 namespace nbr = checks::nbr8800_1986;
@@ -76,12 +81,19 @@ bool is_pair(const AngleTexts& t) {
 
 class AngleReport : public detail::Writer {
   public:
-    AngleReport(const AngleTexts& texts, const AngleState& state, ReportSink& sink)
-        : Writer(sink, false), st_(state), s_(state.steel), t_(texts), r_(*texts.rules) {}
+    AngleReport(const AngleTexts& texts, const AngleState& state, ReportSink& sink,
+                const ReportHeader& header)
+        : Writer(sink, false),
+          st_(state),
+          s_(state.steel),
+          t_(texts),
+          r_(*texts.rules),
+          header_(header) {}
 
     void write() {
         sink_.show();
-        opening(t_.title, s_);
+        opening(header_, summary(), t_.title,
+                is_pair(t_) ? "Arranjo: " + std::string(arrangement_name(t_.kind)) : "", s_);
         properties();
         subheading("Comprimentos de Flambagem");
         put("Lflx = " + n(st_.Lflx) + " cm");
@@ -101,6 +113,35 @@ class AngleReport : public detail::Writer {
     }
 
   private:
+    // One row per check that gave a verdict, and the spacing of the spacers.
+    std::vector<SummaryRow> summary() const {
+        std::vector<SummaryRow> rows;
+        const auto add = [&](std::optional<SummaryRow> row) {
+            if (row)
+                rows.push_back(std::move(*row));
+        };
+        if (r_.two_forces) {
+            add(recorded_row(st_, checks::kAngleAxialRow.box, "Compressão", n(st_.Nd) + " kN",
+                             n(magnitude(st_.Rd_c)) + " kN"));
+            add(recorded_row(st_, checks::kAngleTensionRow.box, "Tração", n(st_.Nt) + " kN",
+                             n(magnitude(st_.Rd_t)) + " kN"));
+        } else if (st_.ran_tension) {
+            add(recorded_row(st_, checks::kAngleAxialRow.box, "Tração", n(st_.Nd) + " kN",
+                             n(magnitude(st_.Rd_t)) + " kN"));
+        } else {
+            add(recorded_row(st_, checks::kAngleAxialRow.box, "Compressão", n(st_.Nd) + " kN",
+                             n(magnitude(st_.Rd_c)) + " kN"));
+        }
+        if (is_pair(t_)) {
+            // A limit the check sets, not a verdict.
+            SummaryRow spacing;
+            spacing.check = "Espaçadores";
+            spacing.resistance = "a cada " + n(st_.espa) + " cm no máximo";
+            rows.push_back(std::move(spacing));
+        }
+        return rows;
+    }
+
     // The symbol of a leg in the formulas.
     std::string leg_symbol(Leg leg, bool as_h) const {
         if (leg == Leg::bf)
@@ -191,10 +232,6 @@ class AngleReport : public detail::Writer {
             h_step();
 
         put("Dados do conjuto");
-        put("Ag = 2*Ag´");
-        put("Ag = 2*" + n(st_.Ag1));
-        put("Ag = " + n(st_.Ag) + " cm²");
-        empty();
         if (t_.properties == Properties::PairX) {
             // The diagonal axes of the cross: rx of one angle about its
             // legs' axis, ry from rx and rz.
@@ -203,6 +240,7 @@ class AngleReport : public detail::Writer {
             put("ry = raiz(2*" + n(st_.rx) + "²-" + n(st_.rz) + "²)");
             put("ry = " + n(st_.ry) + " cm");
             empty();
+            assembly_area();
             return;
         }
         put("Ix = 2*Ix´");
@@ -223,8 +261,16 @@ class AngleReport : public detail::Writer {
         }
         put("Iy = " + n(st_.Iy) + " cm4");
         empty();
+        assembly_area();
         radius("rx", "Ix", st_.Ix, st_.Ag, st_.rx);
         radius("ry", "Iy", st_.Iy, st_.Ag, st_.ry);
+    }
+
+    void assembly_area() {
+        put("Ag = 2*Ag´");
+        put("Ag = 2*" + n(st_.Ag1));
+        put("Ag = " + n(st_.Ag) + " cm²");
+        empty();
     }
 
     void tension() {
@@ -247,7 +293,7 @@ class AngleReport : public detail::Writer {
         put(Rd + " = " + n(st_.Rd_t) + " kN");
         empty();
         verdict(t_.tension_nt ? "Rd(Nt) >= Ntd" : "Rd(Nd) >= Nd",
-                n(st_.Rd_t) + " kN >= " + n(N) + " kN",
+                magnitudes_compared(st_.Rd_t, N, " kN"),
                 detail::passed(
                     st_, (r_.two_forces ? checks::kAngleTensionRow : checks::kAngleAxialRow).box));
     }
@@ -367,8 +413,12 @@ class AngleReport : public detail::Writer {
             } else {
                 leg_factor("Q", "bf", st_.bf, st_.Q_bf, st_.Q_bf_range);
             }
-            put("Q = " + n(st_.Q));
-            empty();
+            // With one leg, its step has just written "Q = " and the value,
+            // unless Q = 1 without reduction.
+            if (r_.both_legs_q || st_.Q_bf_range == Range::Full) {
+                put("Q = " + n(st_.Q));
+                empty();
+            }
         } else {
             leg_factor("Qs", leg_symbol(r_.qs_leg, false), leg_value(r_.qs_leg), st_.Qs,
                        st_.Qs_range);
@@ -392,7 +442,7 @@ class AngleReport : public detail::Writer {
             put(curve_text + "z" + alpha);
         empty();
         curve('x', st_.lx2, st_.alpha, st_.Bx, st_.rox, st_.plateau_x, "lx2");
-        curve('y', st_.ly2, st_.alpha, st_.By, st_.roy, st_.plateau_y, "ly2");
+        curve('y', st_.ly2, st_.alpha, st_.By, st_.roy, st_.plateau_y, "l2y");
         if (single)
             curve('z', st_.lz2, st_.alpha, st_.Bz, st_.roz, st_.plateau_z, "lz2");
 
@@ -402,9 +452,9 @@ class AngleReport : public detail::Writer {
         put("fc = 0,9");
         put("Rd(Nd) = fc*ro*Q*Ag*fy");
         put("Rd(Nd) = 0,90*" + n(st_.ro) + "*" + n(st_.Q) + "*" + n(st_.Ag) + "*" + n8(s_.fy));
-        put("Rd(Nd) = " + n(st_.Rd_c) + " kN");
+        put("Rd(Nd) = " + n(magnitude(st_.Rd_c)) + " kN");
         empty();
-        verdict("Rd(Nd) >= Nd", n(st_.Rd_c) + " kN >= " + n(st_.Nd) + " kN",
+        verdict("Rd(Nd) >= Nd", magnitudes_compared(st_.Rd_c, st_.Nd, " kN"),
                 detail::passed(st_, checks::kAngleAxialRow.box));
     }
 
@@ -412,14 +462,16 @@ class AngleReport : public detail::Writer {
     const Steel& s_;
     const AngleTexts& t_;
     const AngleRules& r_;
+    const ReportHeader& header_;
 };
 
 }  // namespace
 
-bool write_angle_report(WindowKind kind, const AngleState& state, ReportSink& sink) {
+bool write_angle_report(WindowKind kind, const AngleState& state, ReportSink& sink,
+                        const ReportHeader& header) {
     for (const AngleTexts& texts : kAngleTexts) {
         if (texts.kind == kind) {
-            AngleReport(texts, state, sink).write();
+            AngleReport(texts, state, sink, header).write();
             return true;
         }
     }

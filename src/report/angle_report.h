@@ -2,6 +2,7 @@
 
 #include "checks/angle.h"
 #include "checks/windows.h"
+#include "report/report_header.h"
 #include "report/sink.h"
 
 // The calculation report of the nine angle windows: one writer, with each
@@ -9,6 +10,7 @@
 namespace quintaro::report {
 
 // False when `kind` is not an angle window.
-bool write_angle_report(checks::WindowKind kind, const checks::AngleState& state, ReportSink& sink);
+bool write_angle_report(checks::WindowKind kind, const checks::AngleState& state, ReportSink& sink,
+                        const ReportHeader& header);
 
 }  // namespace quintaro::report

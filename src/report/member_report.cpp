@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checks/nbr8800_1986/bending.h"
 #include "checks/nbr8800_1986/combined.h"
@@ -10,6 +11,7 @@
 #include "checks/nbr8800_1986/local_buckling.h"
 #include "checks/nbr8800_1986/shear.h"
 #include "checks/units.h"
+#include "report/summary.h"
 #include "report/writer.h"
 
 namespace quintaro::report {
@@ -20,7 +22,8 @@ using checks::MemberFamily;
 using checks::MemberState;
 using checks::Range;
 using detail::constant;
-using detail::constant_with_point;
+using detail::magnitude;
+using detail::magnitudes_compared;
 using detail::n;
 using detail::n8;
 namespace nbr = checks::nbr8800_1986;
@@ -40,9 +43,6 @@ struct CriticalMomentText {
 constexpr CriticalMomentText kMcrOverLambda{"Mcr =((Cb*#1)/@)*raiz(1+(#2/@²))", "/", "²))"};
 // √(1 + β2·λ²): the rolled I window about y.
 constexpr CriticalMomentText kMcrTimesLambda{"Mcr =((Cb*#1)/@)*raiz(1+(#2*@²))", "*", "²))"};
-// The same, written with one closing parenthesis fewer by the channel and
-// welded windows.
-constexpr CriticalMomentText kMcrTimesLambdaShort{"Mcr =((Cb*#1)/@)*raiz(1+(#2*@²)", "*", "²)"};
 
 enum class Properties { Rolled, Channel, Welded };
 enum class ShearText { RolledPanel, Channel, Welded };
@@ -90,7 +90,7 @@ constexpr FamilyTexts kChannel{"Dimensionamento Perfil U Laminado",
                                false,
                                true,
                                kMcrOverLambda,
-                               kMcrTimesLambdaShort,
+                               kMcrTimesLambda,
                                "IT",
                                false,
                                false};
@@ -100,7 +100,7 @@ constexpr FamilyTexts kWelded{"Dimensionamento Perfil I Soldado",
                               true,
                               false,
                               kMcrOverLambda,
-                              kMcrTimesLambdaShort,
+                              kMcrTimesLambda,
                               "It",
                               true,
                               true};
@@ -121,11 +121,12 @@ const FamilyTexts& texts_of(MemberFamily family) {
 
 class MemberReport : public detail::Writer {
   public:
-    MemberReport(const MemberState& state, ReportSink& sink)
+    MemberReport(const MemberState& state, ReportSink& sink, const ReportHeader& header)
         : Writer(sink, texts_of(state.family).greek),
           st_(state),
           s_(state.steel),
-          t_(texts_of(state.family)) {}
+          t_(texts_of(state.family)),
+          header_(header) {}
 
     void write() {
         if (!t_.shows_last)
@@ -153,8 +154,35 @@ class MemberReport : public detail::Writer {
 
     // ---- Header ------------------------------------------------------
 
+    // One row per check that gave a verdict, in the order of the result boxes.
+    std::vector<SummaryRow> summary() const {
+        std::vector<SummaryRow> rows;
+        const auto add = [&](const checks::ResultRow& result, std::string check, double action,
+                             std::string_view unit, std::optional<double> resistance) {
+            const std::string u(unit);
+            auto row = recorded_row(st_, result.box, std::move(check), n(action) + u,
+                                    resistance ? n(magnitude(*resistance)) + u : "");
+            if (row)
+                rows.push_back(std::move(*row));
+        };
+        using checks::kMemberResults;
+        if (st_.ran_tension)
+            add(kMemberResults[0], "Tração", st_.Nd, " kN", st_.RdNd_t);
+        else if (st_.ran_compression)
+            add(kMemberResults[0], "Compressão", st_.Nd, " kN", st_.RdNd_c);
+        add(kMemberResults[1], "Cortante", st_.Vd, " kN", st_.RdVd);
+        add(kMemberResults[2], "Flexão em x", st_.Mdx, " kN*cm", st_.bx.Rd);
+        add(kMemberResults[3], "Flexão em y", st_.Mdy, " kN*cm", st_.by.Rd);
+        // The interaction value is its own ratio, against the limit 1.
+        auto combined = recorded_row(st_, kMemberResults[4].box, "Flexão composta",
+                                     st_.ratio_shown ? n(st_.S) : "", "1,00");
+        if (combined)
+            rows.push_back(std::move(*combined));
+        return rows;
+    }
+
     void header() {
-        opening(t_.title, s_);
+        opening(header_, summary(), t_.title, "", s_);
         subheading("Propriedades geométricas do perfil");
         if (t_.properties == Properties::Welded)
             welded_properties();
@@ -339,7 +367,8 @@ class MemberReport : public detail::Writer {
         put("Adota-se para Rd(Nd) o menor valor das duas verificações");
         put("Rd(Nd) = " + n(st_.RdNd_t) + " kN");
         empty();
-        verdict("Rd(Nd) >= Nd", n(st_.RdNd_t) + " kN >= " + n(st_.Nd) + " kN", passed(axial_row()));
+        verdict("Rd(Nd) >= Nd", magnitudes_compared(st_.RdNd_t, st_.Nd, " kN"),
+                passed(axial_row()));
     }
 
     void compression() {
@@ -397,17 +426,17 @@ class MemberReport : public detail::Writer {
         put("fc = 0,9");
         put("Rd(Nd) = fc*ro*Q*Ag*fy");
         put("Rd(Nd) = 0,90*" + n(st_.ro) + "*" + n(st_.Q) + "*" + n(st_.Ag) + "*" + fy);
-        put("Rd(Nd) = " + n(st_.RdNd_c) + " kN");
+        put("Rd(Nd) = " + n(magnitude(st_.RdNd_c)) + " kN");
         empty();
-        verdict("Rd(Nd) >= Nd", n(st_.RdNd_c) + " kN >= " + n(st_.Nd) + " kN", passed(axial_row()));
+        verdict("Rd(Nd) >= Nd", magnitudes_compared(st_.RdNd_c, st_.Nd, " kN"),
+                passed(axial_row()));
     }
 
     // Qs of the flange, by the ratio the check compared.
     void flange_factor() {
         const std::string E = n(s_.E), fy = n8(s_.fy), bf = n8(st_.bf), tf = n8(st_.tf);
         const std::string full = constant(nbr::kFlangeOutstand.full, 2) + "*raiz(E/fy)";
-        const std::string elastic =
-            constant_with_point(nbr::kFlangeOutstand.elastic, 2) + "*raiz(E/fy)";
+        const std::string elastic = constant(nbr::kFlangeOutstand.elastic, 2) + "*raiz(E/fy)";
         const std::string ratio = t_.full_flange ? "bf/tf" : "(bf/2)/tf";
         // The ratio with its values: "(bf/2)/tf" or "(bf/tf)" filled in.
         const std::string values =
@@ -449,13 +478,22 @@ class MemberReport : public detail::Writer {
             empty();
             return;
         }
-        put("h/tw > " + constant_with_point(nbr::kWebFullyEffective, 2) + "*raiz(E/fy)");
+        put("h/tw > " + constant(nbr::kWebFullyEffective, 2) + "*raiz(E/fy)");
         if (st_.Qa_rule == checks::WebQa::Iterated) {
             const std::string f = n(st_.f);
             put("f = " + f + " MPa");
-            put("bef = (797*tw)/raiz(f)*(1-(140/((h/tw)*raiz(f)))) <= h");
-            put("bef = (797*" + tw + ")/raiz(" + f + ")*(1-(140/((" + h + "/" + tw + ")*raiz(" + f +
-                "))))");
+            if (st_.web_width_rule == nbr::WebWidthRule::WholeWeb) {
+                // At this stress the formula would give more than h (or a
+                // negative width): the whole web counts.
+                const std::string limit = constant(nbr::kWholeWebRootStress, 0);
+                put("raiz(f) <= " + limit + "/(h/tw)");
+                put("raiz(" + f + ") <= " + limit + "/(" + h + "/" + tw + ")");
+                put("bef = h");
+            } else {
+                put("bef = (797*tw)/raiz(f)*(1-(140/((h/tw)*raiz(f)))) <= h");
+                put("bef = (797*" + tw + ")/raiz(" + f + ")*(1-(140/((" + h + "/" + tw + ")*raiz(" +
+                    f + "))))");
+            }
         } else {
             put("bef = (862*tw)/raiz(fy*10)*(1-(152/((h/tw)*raiz(fy*10))))");
             put("bef = (862*" + tw + ")/raiz(" + fy + "*10)*(1-(152/((" + h + "/" + tw + ")*raiz(" +
@@ -565,9 +603,9 @@ class MemberReport : public detail::Writer {
         put("fv = 0,9");
         put("Rd(Vd) = fv*Vn");
         put("Rd(Vd) = 0,90*" + n(st_.Vn));
-        put("Rd(Vd) = " + n(st_.RdVd) + " kN");
+        put("Rd(Vd) = " + n(magnitude(st_.RdVd)) + " kN");
         empty();
-        verdict("Rd(Vd) >= Vd", n(st_.RdVd) + " kN >= " + n(st_.Vd) + " kN",
+        verdict("Rd(Vd) >= Vd", magnitudes_compared(st_.RdVd, st_.Vd, " kN"),
                 passed(checks::kMemberResults[1]));
     }
 
@@ -594,7 +632,7 @@ class MemberReport : public detail::Writer {
     void moment_ceiling(const AxisBending& ax, double Mn, bool capped) {
         const std::string cap = constant(nbr::kMomentCap, 2);
         if (capped) {
-            put("Mn > (" + cap + "*W*fy) -> Não Ok!");
+            put("Mn limitado a " + cap + "*W*fy");
             put("Mn = " + cap + "*W*fy");
             put("Mn = " + cap + "*" + n(ax.W) + "*" + n8(s_.fy));
             put("Mn = " + n(Mn) + " kN*cm");
@@ -716,13 +754,13 @@ class MemberReport : public detail::Writer {
         put(g("#1 = pi*raiz(") + n(s_.G) + "*" + E + "*" + n(st_.IT) + "*" + n(st_.Ag) + ")");
         put(g("#1 = ") + n(st_.B1));
         empty();
-        put(g("#2 =((pi²*E)/(4*G))*(Ag*((d-tf)/10)²)/") + IT + ")");
+        put(g("#2 =((pi²*E)/(4*G))*(Ag*((d-tf)/10)²)/") + IT);
         put(g("#2 = ((pi²*") + E + ")/(4*" + n(s_.G) + "))*(" + n(st_.Ag) + "*((" + n8(st_.d) +
-            "-" + n8(st_.tf) + ")/10)²)/" + n(st_.IT) + ")");
+            "-" + n8(st_.tf) + ")/10)²)/" + n(st_.IT));
         put(g("#2 = ") + n(st_.B2));
         empty();
-        put("Mr =(fy-fr)*W)");
-        put("Mr =(" + fy + "-" + n(s_.fr) + ")*" + W + ")");
+        put("Mr =(fy-fr)*W");
+        put("Mr =(" + fy + "-" + n(s_.fr) + ")*" + W);
         put("Mr = " + n(ax.Mr_FLT) + " kN*cm");
         empty();
         const std::string Cb = n(st_.Cb), B1 = n(st_.B1), B2 = n(st_.B2), Mr = n(ax.Mr_FLT);
@@ -763,9 +801,9 @@ class MemberReport : public detail::Writer {
         put("fb = 0,9");
         put("Rd(Md) = fb*Mn");
         put("Rd(Md) = 0,90*" + n(ax.Mn));
-        put("Rd(Md) = " + n(ax.Rd) + " kN*cm");
+        put("Rd(Md) = " + n(magnitude(ax.Rd)) + " kN*cm");
         empty();
-        verdict("Rd(Md) >= Md" + a, n(ax.Rd) + " kN*cm >= " + n(action) + " kN*cm",
+        verdict("Rd(Md) >= Md" + a, magnitudes_compared(ax.Rd, action, " kN*cm"),
                 passed(checks::kMemberResults[axis == 'x' ? 2 : 3]));
     }
 
@@ -805,7 +843,7 @@ class MemberReport : public detail::Writer {
         put("fb = 0,9");
         put("Rd(Md) = fb*Mn");
         put("Rd(Md) = 0,90*" + n(ax.Mn_combined));
-        put("Rd(Md) = " + n(ax.Rd_combined) + " kN*cm");
+        put("Rd(Md) = " + n(magnitude(ax.Rd_combined)) + " kN*cm");
         empty();
     }
 
@@ -822,15 +860,18 @@ class MemberReport : public detail::Writer {
         put(g("@ = ") + n(st_.la));
         empty();
         const std::string branch = constant(nbr::kAxialWebBranch, 3);
+        const std::string phi = constant(nbr::kPhiSquash, 1);
         if (st_.axial_use_low) {
-            put("Nd/(0,9*Ny) <= " + branch);
-            put(g("@p = 3,5*raiz(E/fy)*(1-(2.8*Nd/(0.9*Ny)))"));
-            put(g("@p = 3,5*raiz(") + E + "/" + fy + ")*(1-(2.8*" + n(Nd_abs) + "/(0.9*" +
-                n(st_.Ny) + ")))");
+            const std::string slope = constant(nbr::kAxialWebSlope, 1);
+            put("Nd/(" + phi + "*Ny) <= " + branch);
+            put(g("@p = 3,5*raiz(E/fy)*(1-(" + slope + "*Nd/(" + phi + "*Ny)))"));
+            put(g("@p = 3,5*raiz(") + E + "/" + fy + ")*(1-(" + slope + "*" + n(Nd_abs) + "/(" +
+                phi + "*" + n(st_.Ny) + ")))");
         } else {
-            put("Nd/(0.9*Ny) > " + branch);
-            put(g("@p = 1,47*raiz(E/fy)"));
-            put(g("@p = 1,47*raiz(") + E + "/" + fy);
+            const std::string high = constant(nbr::kAxialWebHigh, 2);
+            put("Nd/(" + phi + "*Ny) > " + branch);
+            put(g("@p = " + high + "*raiz(E/fy)"));
+            put(g("@p = " + high + "*raiz(") + E + "/" + fy + ")");
         }
         put(g("@p = ") + n(st_.lpa_combined));
         empty();
@@ -845,8 +886,9 @@ class MemberReport : public detail::Writer {
         // an unbounded amplification it failed without a ratio.
         if (!st_.ratio_shown && !st_.amplification_unbounded)
             return;
-        const std::string Mdx = n(st_.Mdx), Mdy = n(st_.Mdy);
-        const std::string RdMdx = n(st_.RdMdx), RdMdy = n(st_.RdMdy);
+        // The terms are magnitudes: each written with the values it divides.
+        const std::string Mdx = n(magnitude(st_.Mdx)), Mdy = n(magnitude(st_.Mdy));
+        const std::string RdMdx = n(magnitude(st_.RdMdx)), RdMdy = n(magnitude(st_.RdMdy));
         if (st_.combined_form == checks::CombinedForm::Tension) {
             put("(Nd/Rd(Nd))+(Mdx/Rd(Mdx))+(Mdy/Rd(Mdy)) <= 1");
             put("(" + n(Nd_abs) + "/" + n(st_.RdNd_t) + ")+(" + Mdx + "/" + RdMdx + ")+(" + Mdy +
@@ -875,9 +917,10 @@ class MemberReport : public detail::Writer {
             }
             put("(Nd/Rd(Nd))+(Cmx*Mdx)/((1-Nd/(0,73*Nex))*Rd(Mdx))+(Cmy*Mdy)/((1-Nd/"
                 "(0,73*Ney))*Rd(Mdy)) <=1");
-            put("(" + n(st_.Nd) + "/" + n(st_.RdNd_c) + ")+(" + n(st_.Cmx) + "*" + Mdx + ")/((1-" +
-                n(Nd_abs) + "/(0,73*" + n(st_.Nex) + "))*" + RdMdx + ")+(" + n(st_.Cmy) + "*" +
-                Mdy + ")/((1-" + n(Nd_abs) + "/(0,73*" + n(st_.Ney) + "))*" + RdMdy + ") <=1");
+            put("(" + n(Nd_abs) + "/" + n(magnitude(st_.RdNd_c)) + ")+(" + n(st_.Cmx) + "*" + Mdx +
+                ")/((1-" + n(Nd_abs) + "/(0,73*" + n(st_.Nex) + "))*" + RdMdx + ")+(" + n(st_.Cmy) +
+                "*" + Mdy + ")/((1-" + n(Nd_abs) + "/(0,73*" + n(st_.Ney) + "))*" + RdMdy +
+                ") <=1");
             put(n(st_.T1) + " + " + n(st_.T2) + "+" + n(st_.T3) + " = " + n(st_.S) + " <=1");
         }
         put(n(st_.S) + " <=1");
@@ -888,12 +931,13 @@ class MemberReport : public detail::Writer {
     const MemberState& st_;
     const Steel& s_;
     const FamilyTexts& t_;
+    const ReportHeader& header_;
 };
 
 }  // namespace
 
-void write_member_report(const MemberState& state, ReportSink& sink) {
-    MemberReport(state, sink).write();
+void write_member_report(const MemberState& state, ReportSink& sink, const ReportHeader& header) {
+    MemberReport(state, sink, header).write();
 }
 
 }  // namespace quintaro::report

@@ -8,13 +8,21 @@
 namespace quintaro::report {
 
 bool write_report(checks::WindowKind kind, const checks::WorkingState& state, ReportSink& sink,
-                  const ReportHeader& /*header*/) {
+                  const ReportHeader& header) {
+    // These writers follow NBR 8800:1986, whatever the caller stamped; the
+    // program and its version are this build's when not given.
+    ReportHeader stated = header;
+    stated.standard = kStandard1986;
+    if (stated.program.empty())
+        stated.program = kProgramName;
+    if (stated.version.empty())
+        stated.version = program_version();
     if (const auto* member = dynamic_cast<const checks::MemberState*>(&state)) {
-        write_member_report(*member, sink);
+        write_member_report(*member, sink, stated);
         return true;
     }
     if (const auto* angle = dynamic_cast<const checks::AngleState*>(&state))
-        return write_angle_report(kind, *angle, sink);
+        return write_angle_report(kind, *angle, sink, stated);
     return false;
 }
 

@@ -10,9 +10,10 @@
 // window's last check left, written by the writer of its family.
 namespace quintaro::report {
 
-// Writes the report of window `kind` into `sink` (cleared first, picture
-// first). `header` says what the report is about, for the header block above
-// the drawing (the family writers do not write that block yet). Returns false
+// Writes the report of window `kind` into `sink` (cleared first): the header
+// block saying what the report is about (`header`; the standard is always
+// this writer's, the program and version this build's when left empty), the
+// summary table, the section drawing, then the calculation. Returns false
 // when the state is not one of that window's.
 bool write_report(checks::WindowKind kind, const checks::WorkingState& state, ReportSink& sink,
                   const ReportHeader& header = {});

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "report/sink.h"
+
 // What a report says it is about, written above the section drawing.
 namespace quintaro::report {
 
@@ -30,5 +32,10 @@ std::string_view program_version();
 // the project, member and engineer of `typed`.
 ReportHeader stamped_header(const ReportHeader& typed, std::string date,
                             std::string_view standard = kStandard1986);
+
+// The header block a report opens with, one line each: project, member,
+// engineer, date, standard, program and version; a value left empty leaves
+// its label alone, to be filled in by hand. Ends with an empty line.
+void write_header_block(ReportSink& sink, const ReportHeader& header);
 
 }  // namespace quintaro::report

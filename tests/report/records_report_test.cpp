@@ -81,11 +81,17 @@ AngleState& angle(checks::WorkingState& s) {
 
 const FollowCase kCases[] = {
     {"flange_Qs_range", &kW150, [](auto& s) { member(s).Qs_range = Range::Elastic; },
-     "(bf/2)/tf <= 0,55*raiz(E/fy)", "(bf/2)/tf > 1.02*raiz(E/fy)"},
+     "(bf/2)/tf <= 0,55*raiz(E/fy)", "(bf/2)/tf > 1,02*raiz(E/fy)"},
     {"web_Qa_rule", &kW150, [](auto& s) { member(s).Qa_rule = checks::WebQa::AtYield; },
-     "h/tw <= 1,47*raiz(E/fy)", "h/tw > 1.47*raiz(E/fy)"},
+     "h/tw <= 1,47*raiz(E/fy)", "h/tw > 1,47*raiz(E/fy)"},
     {"column_curve_plateau", &kW150, [](auto& s) { member(s).plateau_x = true; }, "lx2 > 0,2",
      "lx2 <= 0,2"},
+    {"web_whole_at_low_stress", &kW150,
+     [](auto& s) {
+         member(s).Qa_rule = checks::WebQa::Iterated;
+         member(s).web_width_rule = checks::nbr8800_1986::WebWidthRule::WholeWeb;
+     },
+     "h/tw <= 1,47*raiz(E/fy)", "bef = h"},
     {"thick_flange_curves", &kW150,
      [](auto& s) {
          member(s).thick_flange = true;
@@ -104,9 +110,9 @@ const FollowCase kCases[] = {
          member(s).bx.capped = true;
          member(s).bx.capped_combined = true;
      },
-     "Mn <= (1,25*W*fy) -> Ok!", "Mn > (1,25*W*fy) -> Não Ok!"},
+     "Mn <= (1,25*W*fy) -> Ok!", "Mn limitado a 1,25*W*fy"},
     {"axial_web_branch", &kW150, [](auto& s) { member(s).axial_use_low = false; },
-     "Nd/(0,9*Ny) <= 0,207", "Nd/(0.9*Ny) > 0,207"},
+     "Nd/(0,9*Ny) <= 0,207", "Nd/(0,9*Ny) > 0,207"},
     {"combined_FLA_range", &kW150,
      [](auto& s) { member(s).bx.FLA_range_combined = Range::Inelastic; }, nullptr,
      "Mn = Mpl-((Mpl-Mr)*(l-lp)/(lr-lp))"},

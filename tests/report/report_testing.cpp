@@ -1,11 +1,15 @@
 #include "report_testing.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "checks/windows.h"
 #include "report/report.h"
 
 namespace quintaro::report::testing {
+
+const ReportHeader kTestHeader{"Galpão Modelo", "V-1", "Eng. Teste", "01/02/2026", "",
+                               "Quintaro",      "9.9"};
 
 Window::Window(std::string name) : class_name(std::move(name)) {
     const checks::WindowDescriptor* window = checks::find_window(class_name);
@@ -22,11 +26,19 @@ bool Window::calculate() {
     return checks::check(window->kind, boxes, messages, *state);
 }
 
-std::vector<StyledLine> Window::report() {
+std::vector<StyledLine> Window::report(const ReportHeader& header) {
     RecordingSink sink;
-    if (!write_report(checks::find_window(class_name)->kind, *state, sink))
+    if (!write_report(checks::find_window(class_name)->kind, *state, sink, header))
         throw std::logic_error("no report for " + class_name);
     return sink.lines();
+}
+
+std::vector<StyledLine> Window::calculation() {
+    std::vector<StyledLine> lines = report();
+    const auto picture =
+        std::find_if(lines.begin(), lines.end(), [](const StyledLine& l) { return l.picture; });
+    lines.erase(lines.begin(), picture);
+    return lines;
 }
 
 std::vector<std::string> texts(const std::vector<StyledLine>& lines, std::size_t first,

@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "checks/frame.h"
+#include "report/report_header.h"
 #include "report/sink.h"
 #include "testing/map_boxes.h"
 
 // A member window without Qt: its boxes in a map, its messages recorded,
 // its working state kept between presses of "Calcular" and "Relatório".
 namespace quintaro::report::testing {
+
+// The header every test report is written with: fixed, so that a golden
+// file does not change with the day or the program's version.
+extern const ReportHeader kTestHeader;
 
 struct Window {
     std::string class_name;
@@ -24,8 +29,11 @@ struct Window {
     explicit Window(std::string class_name);
     // "Calcular"; false when the check stopped with a message.
     bool calculate();
-    // "Relatório" into a recorder.
-    std::vector<StyledLine> report();
+    // "Relatório" into a recorder, with `header`.
+    std::vector<StyledLine> report(const ReportHeader& header = kTestHeader);
+    // The report from the section drawing on: the calculation without the
+    // header block and the summary above it.
+    std::vector<StyledLine> calculation();
 };
 
 // The texts of the lines from `first` on, `count` of them.
