@@ -39,11 +39,14 @@ void write_summary(ReportSink& sink, const std::vector<SummaryRow>& rows) {
         sink.append_line("");
         return;
     }
-    sink.begin_table({{"Verificação", 28, Align::Left},
-                      {"Solicitação", 20, Align::Right},
-                      {"Resistência", 20, Align::Right},
-                      {"Sd/Rd", 10, Align::Right},
-                      {"Resultado", 22, Align::Left}});
+    // A point smaller than the text, so that each heading and verdict holds
+    // on one line in the window and on A4.
+    sink.set_size(10);
+    sink.begin_table({{"Verificação", 24, Align::Left},
+                      {"Sd", 19, Align::Right},
+                      {"Rd", 19, Align::Right},
+                      {"Sd/Rd", 12, Align::Right},
+                      {"Resultado", 26, Align::Left}});
     for (const SummaryRow& row : rows) {
         const Style style = row.governing ? Style::Bold : Style::Plain;
         std::string verdict(kNone);
@@ -64,6 +67,7 @@ void write_summary(ReportSink& sink, const std::vector<SummaryRow>& rows) {
                         {verdict, style, colour}});
     }
     sink.end_table();
+    sink.set_size(11);
     sink.append_line("");
 }
 

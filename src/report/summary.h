@@ -35,7 +35,7 @@ std::optional<SummaryRow> recorded_row(const checks::WorkingState& state, std::s
 inline constexpr std::string_view kGoverningMark = " (governa)";
 
 // "Resumo das verificações" in bold, the table (or a line saying that no
-// check gave a verdict) and an empty line.
+// check gave a verdict) and an empty line; at size 11 before and after.
 void write_summary(ReportSink& sink, const std::vector<SummaryRow>& rows);
 
 }  // namespace quintaro::report

@@ -79,8 +79,19 @@ Window checked_window() {
 
 std::vector<std::string> recorded_texts(Window& w) {
     std::vector<std::string> out;
-    for (const auto& line : w.report())
-        out.push_back(line.picture ? "[figura]" : line.text);
+    using quintaro::report::TablePart;
+    for (const auto& line : w.report()) {
+        // A table's paragraphs are its cells, headings first.
+        if (line.table == TablePart::Begin) {
+            for (const auto& column : line.columns)
+                out.push_back(column.heading);
+        } else if (line.table == TablePart::Row) {
+            for (const auto& cell : line.cells)
+                out.push_back(cell.text);
+        } else if (line.table == TablePart::None) {
+            out.push_back(line.picture ? "[figura]" : line.text);
+        }
+    }
     return out;
 }
 
@@ -114,13 +125,16 @@ TEST_F(LoteReports, DocumentHoldsTheReportParagraphsAndColours) {
     QImage picture(40, 40, QImage::Format_RGB32);
     picture.fill(Qt::white);
     quintaro::lote::DocumentSink sink(document, picture);
-    ASSERT_TRUE(
-        quintaro::report::write_report(quintaro::checks::WindowKind::I_Laminado, *w.state, sink));
+    ASSERT_TRUE(quintaro::report::write_report(quintaro::checks::WindowKind::I_Laminado, *w.state,
+                                               sink, quintaro::report::testing::kTestHeader));
     EXPECT_EQ(document_texts(document), recorded_texts(w));
 
     // The title at 12 points in bold underline; a failing verdict in red,
     // the line after it in the automatic colour.
-    const QTextBlock title = document.begin().next();
+    QTextBlock title = document.begin();
+    while (title.isValid() && title.text() != QStringLiteral("Dimensionamento Perfil I Laminado"))
+        title = title.next();
+    ASSERT_TRUE(title.isValid());
     const QTextCharFormat title_format = title.begin().fragment().charFormat();
     EXPECT_EQ(title_format.fontPointSize(), 12);
     EXPECT_TRUE(title_format.fontUnderline());
@@ -148,8 +162,8 @@ TEST_F(LoteReports, RtfReadsBackWithTheSameParagraphs) {
     QImage picture(40, 40, QImage::Format_RGB32);
     picture.fill(Qt::white);
     quintaro::lote::DocumentSink sink(document, picture);
-    ASSERT_TRUE(
-        quintaro::report::write_report(quintaro::checks::WindowKind::I_Laminado, *w.state, sink));
+    ASSERT_TRUE(quintaro::report::write_report(quintaro::checks::WindowKind::I_Laminado, *w.state,
+                                               sink, quintaro::report::testing::kTestHeader));
     QTextDocument back;
     ASSERT_TRUE(quintaro::rtf::read_rtf(quintaro::rtf::write_rtf(document), back).ok());
     EXPECT_EQ(document_texts(back), recorded_texts(w));
@@ -163,8 +177,8 @@ TEST_F(LoteReports, LibreOfficeReadsTheSameParagraphs) {
     QImage picture(40, 40, QImage::Format_RGB32);
     picture.fill(Qt::white);
     quintaro::lote::DocumentSink sink(document, picture);
-    ASSERT_TRUE(
-        quintaro::report::write_report(quintaro::checks::WindowKind::I_Laminado, *w.state, sink));
+    ASSERT_TRUE(quintaro::report::write_report(quintaro::checks::WindowKind::I_Laminado, *w.state,
+                                               sink, quintaro::report::testing::kTestHeader));
     const fs::path dir = fresh_dir("lote_reports_lo_");
     ASSERT_TRUE(quintaro::rtf::save_rtf_file(
                     document, QString::fromStdString((dir / "relatorio.rtf").string()))
@@ -185,7 +199,7 @@ TEST_F(LoteReports, LibreOfficeReadsTheSameParagraphs) {
     }
     // The text export leaves the picture's paragraph empty.
     std::vector<std::string> expected = recorded_texts(w);
-    expected.front() = "";
+    std::replace(expected.begin(), expected.end(), std::string("[figura]"), std::string());
     while (!lines.empty() && lines.back().empty() && lines.size() > expected.size())
         lines.pop_back();
     EXPECT_EQ(lines, expected);
@@ -231,6 +245,64 @@ TEST(LoteReportFiles, EveryCheckedRowGetsItsRtfAndPdf) {
     EXPECT_EQ(rtf.substr(0, 6), "{\\rtf1");
     EXPECT_NE(rtf.find("\\pict"), std::string::npos);  // the section drawing
     EXPECT_NE(rtf.find("Espa\\'e7adores no m\\'e1ximo a cada"), std::string::npos);
+    fs::remove_all(dir);
+}
+
+// The header block of each report: the project and engineer of the command
+// line, a row's own projeto and elemento; the summary table right after it.
+// In the RTF (read back by ours) and in the PDF (read by pdftotext).
+TEST(LoteReportFiles, HeaderAndSummaryFromOptionsAndColumns) {
+    const fs::path dir = fresh_dir("lote_reports_header_");
+    std::ofstream(dir / "in.csv", std::ios::binary)
+        << "janela;perfil;projeto;elemento;Compri_x;Compri_y;Compri_z;R_Nd\n"
+           "TForm_I_Laminado;I 100 x 11,5;;V-3;300;300;300;-50\n"
+           "TForm_I_Laminado;I 100 x 11,5;Galpão Sul;;300;300;300;-50\n";
+    const std::string command =
+        "cd '" + dir.string() +
+        "' && '" QUINTARO_LOTE_EXE "' --tables '" QUINTARO_TABLES_DIR
+        "' --projeto 'Galpão Norte' --responsavel='Eng. Ana' --reports rel --pdf in.csv"
+        " > out.csv 2> err.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0) << read_file(dir / "err.txt");
+    const struct {
+        const char* stem;
+        std::vector<std::string> header;
+    } rows[] = {
+        {"0001-TForm_I_Laminado-I_100_x_11,5",
+         {"Projeto: Galpão Norte", "Elemento: V-3", "Responsável: Eng. Ana"}},
+        {"0002-TForm_I_Laminado-I_100_x_11,5",
+         {"Projeto: Galpão Sul", "Elemento:", "Responsável: Eng. Ana"}},
+    };
+    const bool have_pdftotext = std::system("command -v pdftotext > /dev/null 2>&1") == 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.stem);
+        QTextDocument back;
+        ASSERT_TRUE(
+            quintaro::rtf::read_rtf(read_file(dir / "rel" / (std::string(row.stem) + ".rtf")), back)
+                .ok());
+        const std::vector<std::string> texts = document_texts(back);
+        ASSERT_GE(texts.size(), 12u);
+        EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 3), row.header);
+        EXPECT_EQ(texts[4], "Norma: NBR 8800:1986");
+        EXPECT_EQ(texts[5].rfind("Programa: Quintaro, versão ", 0), 0u) << texts[5];
+        // The summary: its heading, then the table's heading row and the
+        // compression row, the governing one.
+        EXPECT_EQ(texts[7], "Resumo das verificações");
+        EXPECT_EQ(texts[8], "Verificação");
+        const auto compression = std::find(texts.begin(), texts.end(), "Compressão");
+        ASSERT_NE(compression, texts.end());
+        EXPECT_EQ(*(compression + 4), "Ok! (governa)");
+        if (have_pdftotext) {
+            const std::string pdf = (dir / "rel" / (std::string(row.stem) + ".pdf")).string();
+            ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + pdf + ".txt'").c_str()),
+                      0);
+            const std::string text = read_file(pdf + ".txt");
+            for (const std::string& line : row.header)
+                EXPECT_NE(text.find(line), std::string::npos) << line;
+            // (pdftotext gives the ligature "ﬁ" of "verificações")
+            EXPECT_NE(text.find("Resumo das"), std::string::npos);
+            EXPECT_NE(text.find("Ok! (governa)"), std::string::npos);
+        }
+    }
     fs::remove_all(dir);
 }
 

@@ -222,7 +222,8 @@ class Batch {
             outcome.all_checked = false;
         // A check that stopped leaves a half-computed state: no report of it.
         if (checked_ && settings_.reports != nullptr) {
-            const Status written = settings_.reports->write(number, *window, *state_);
+            const Status written =
+                settings_.reports->write(number, *window, *state_, report_header());
             if (!written) {
                 messages_.shown.push_back("relatório não gravado: " + written.error());
                 outcome.all_checked = false;
@@ -236,6 +237,17 @@ class Batch {
     }
 
     bool output_failed() const { return output_failed_; }
+
+    // The batch's header with the row's project (when it gives one) and
+    // member.
+    report::ReportHeader report_header() const {
+        report::ReportHeader header = settings_.report_header;
+        if (scan_.header.project && !cells_[*scan_.header.project].empty())
+            header.project = cells_[*scan_.header.project];
+        if (scan_.header.member)
+            header.member = cells_[*scan_.header.member];
+        return header;
+    }
 
     // The last row of a batch that stopped: the reason in `mensagens`.
     bool write_stop(std::string_view reason) {

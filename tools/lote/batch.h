@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/result.h"
+#include "report/report_header.h"
 
 // The batch itself: a CSV file of members read, checked and written one row
 // at a time.
@@ -18,6 +19,9 @@ struct BatchSettings {
     Catalogues& catalogues;
     bool lightest = false;          // each row is its window's lightest-section search
     RowReports* reports = nullptr;  // the report of every row checked
+    // The header of every report (project, engineer, date); a row's
+    // projeto and elemento columns fill in its own.
+    report::ReportHeader report_header = {};
 };
 
 struct BatchOutcome {

@@ -135,6 +135,10 @@ Result<Header> read_header(std::span<const std::string> names) {
         }
         if (column.kind == ColumnKind::Section)
             header.section = i;
+        if (column.kind == ColumnKind::Project)
+            header.project = i;
+        if (column.kind == ColumnKind::Member)
+            header.member = i;
         header.columns.push_back(column);
     }
     if (!have_window)

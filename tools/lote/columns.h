@@ -16,6 +16,8 @@ namespace quintaro::lote {
 
 inline constexpr std::string_view kWindowColumn = "janela";
 inline constexpr std::string_view kSectionColumn = "perfil";
+inline constexpr std::string_view kProjectColumn = "projeto";
+inline constexpr std::string_view kMemberColumn = "elemento";
 inline constexpr std::string_view kMessagesColumn = "mensagens";
 
 // Every result box and verdict field of every window, in the order a batch
@@ -29,6 +31,8 @@ inline constexpr std::string_view kResultColumnOrder[] = {
 enum class ColumnKind {
     Window,   // janela
     Section,  // perfil: the designation in the window's catalogue
+    Project,  // projeto: the project the row's report names
+    Member,   // elemento: the member's mark the row's report names
     Box,      // a box of the windows: an action, a length, a catalogue box, the series, the steel
     Result,   // a result, a verdict or mensagens (of an earlier run): written anew
     Unknown,  // copied through unread
@@ -43,6 +47,8 @@ struct RowColumn {
 inline constexpr RowColumn kRowColumns[] = {
     {kWindowColumn, ColumnKind::Window},
     {kSectionColumn, ColumnKind::Section},
+    {kProjectColumn, ColumnKind::Project},
+    {kMemberColumn, ColumnKind::Member},
 };
 
 struct InputColumn {
@@ -54,6 +60,8 @@ struct Header {
     std::vector<InputColumn> columns;
     std::size_t window = 0;              // the janela column
     std::optional<std::size_t> section;  // the perfil column
+    std::optional<std::size_t> project;  // the projeto column
+    std::optional<std::size_t> member;   // the elemento column
     std::vector<std::string> warnings;   // one per column that is not read
 };
 

@@ -30,6 +30,12 @@ constexpr OptionSpec kOptions[] = {
      "grava o relatório de cálculo (RTF) de cada linha verificada, por exemplo\n"
      "0007-TForm_I_Laminado-W_150_x_13,0.rtf"},
     {"--pdf", "", nullptr, &Options::pdf, false, "", "com --reports, grava também um PDF"},
+    {"--projeto", "NOME", &Options::project, nullptr, true, "--projeto precisa do nome do projeto",
+     "o projeto que o cabeçalho de cada relatório cita (a coluna 'projeto' de\n"
+     "uma linha o substitui nos relatórios dela)"},
+    {"--responsavel", "NOME", &Options::engineer, nullptr, true,
+     "--responsavel precisa do nome do responsável",
+     "o engenheiro responsável que o cabeçalho de cada relatório cita"},
     {"--output", "ARQUIVO", &Options::output, nullptr, false, "--output precisa de um arquivo",
      "grava o resultado nesse arquivo, que só aparece (ou é substituído) quando\n"
      "o lote termina; sem a opção, o resultado vai para a saída padrão"},

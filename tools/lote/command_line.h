@@ -16,6 +16,8 @@ struct Options {
     bool lightest = false;    // search each row's catalogue for its lightest passing section
     std::string reports_dir;  // --reports: one calculation report per row; "" = none
     bool pdf = false;         // --pdf: a PDF beside each report
+    std::string project;      // --projeto: the project every report names (a row's column wins)
+    std::string engineer;     // --responsavel: the engineer every report names
 };
 
 // Parses the arguments after the program name; fails with the reason for a

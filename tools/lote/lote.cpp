@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -123,6 +124,25 @@ Result<std::unique_ptr<TemporaryFile>> spool(std::istream& in) {
 
 }  // namespace
 
+namespace {
+
+// What the header of every report of the batch says: the project and the
+// engineer of the command line, today's date (dd/mm/aaaa).
+report::ReportHeader report_header(const Options& options) {
+    report::ReportHeader header;
+    header.project = options.project;
+    header.engineer = options.engineer;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char date[16] = "";
+    if (localtime_r(&now, &local) != nullptr)
+        std::strftime(date, sizeof date, "%d/%m/%Y", &local);
+    header.date = date;
+    return header;
+}
+
+}  // namespace
+
 std::string report_file_stem(int row, std::string_view window, std::string_view designation) {
     std::string number = std::to_string(row);
     if (number.size() < 4)
@@ -201,7 +221,8 @@ int run(const std::vector<std::string>& args, const std::string& default_tables,
     std::ostream& destination = output ? static_cast<std::ostream&>(output->stream) : out;
 
     Catalogues catalogues(options->tables_dir);
-    const BatchSettings settings{*steel, catalogues, options->lightest, reports.get()};
+    const BatchSettings settings{*steel, catalogues, options->lightest, reports.get(),
+                                 report_header(*options)};
     auto batch = run_batch(*input, destination, err, settings);
     if (!batch)
         return fail(batch.error());

@@ -10,6 +10,7 @@
 #include "checks/windows.h"
 #include "command_line.h"
 #include "common/result.h"
+#include "report/report_header.h"
 
 // quintaro-lote: checks a list of members read from a CSV file with the very
 // check code of the member windows and writes each row back with the window's
@@ -21,8 +22,9 @@ namespace quintaro::lote {
 class RowReports {
   public:
     virtual ~RowReports() = default;
+    // `header`: what the report's header block says it is about.
     virtual Status write(int row, const checks::WindowDescriptor& window,
-                         const checks::WorkingState& state) = 0;
+                         const checks::WorkingState& state, const report::ReportHeader& header) = 0;
 };
 
 // Makes the report writer of a batch from its options (the program gives one

@@ -44,12 +44,12 @@ class ReportFiles : public RowReports {
   public:
     ReportFiles(QString folder, bool pdf) : folder_(std::move(folder)), pdf_(pdf) {}
 
-    Status write(int row, const checks::WindowDescriptor& window,
-                 const checks::WorkingState& state) override {
+    Status write(int row, const checks::WindowDescriptor& window, const checks::WorkingState& state,
+                 const report::ReportHeader& header) override {
         QTextDocument document;
         DocumentSink sink(
             document, drawings::section_picture(window.kind, QSize(kPictureSide, kPictureSide)));
-        if (!report::write_report(window.kind, state, sink))
+        if (!report::write_report(window.kind, state, sink, header))
             return Status::failure("janela sem relatório");
         const QString stem =
             QString::fromStdString(report_file_stem(row, window.class_name, state.designation));
