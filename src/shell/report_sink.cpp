@@ -1,6 +1,8 @@
 #include "shell/report_sink.h"
 
+#include <QClipboard>
 #include <QDate>
+#include <QGuiApplication>
 
 #include "shell/member_window.h"
 #include "shell/reporte/reporte.h"
@@ -23,8 +25,10 @@ void ReporteSink::empty_document() {
 
 void ReporteSink::insert_picture() {
     // At the top the picture goes in through the clipboard, as it is pasted
-    // by hand; anywhere else it is inserted where the text ends.
+    // by hand; anywhere else (under the header and the summary) it is
+    // inserted where the text ends, and left on the clipboard all the same.
     if (!nothing_written()) {
+        QGuiApplication::clipboard()->setImage(picture());
         report::DocumentSink::insert_picture();
         return;
     }

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextTable>
 
 #include "gui_testing.h"
 #include "report/rtf/rtf.h"
@@ -54,15 +55,16 @@ class RelatorioButton : public ::testing::Test {
     }
 };
 
-TEST_F(RelatorioButton, PicturePastedFirstAndLeftOnTheClipboard) {
+TEST_F(RelatorioButton, PictureUnderTheSummaryAndLeftOnTheClipboard) {
     set(&rolled, "R_Nd", "100");
     press(&rolled, "BitBtn1");
     press(&rolled, "BitBtn2");
     EXPECT_TRUE(report.isVisible());
     const QStringList p = paragraphs();
     ASSERT_GT(p.size(), 20);
-    EXPECT_EQ(p[0], QString(QChar::ObjectReplacementCharacter));
-    EXPECT_EQ(p[1], QStringLiteral("Dimensionamento Perfil I Laminado"));
+    const qsizetype picture = p.indexOf(QString(QChar::ObjectReplacementCharacter));
+    ASSERT_GT(picture, p.indexOf(QStringLiteral("Resumo das verificações")));
+    EXPECT_EQ(p[picture + 1], QStringLiteral("Dimensionamento Perfil I Laminado"));
     EXPECT_TRUE(p.contains(QStringLiteral("Rd(Nd) = 373,50 kN")));
     const QImage held = QGuiApplication::clipboard()->image();
     EXPECT_FALSE(held.isNull());
@@ -87,7 +89,7 @@ TEST_F(RelatorioButton, WeldedReportIsWrittenInGreekLetters) {
     EXPECT_TRUE(report.isVisible());
     const QStringList p = paragraphs();
     ASSERT_GT(p.size(), 2);
-    EXPECT_EQ(p[1], QStringLiteral("Dimensionamento Perfil I Soldado"));
+    EXPECT_TRUE(p.contains(QStringLiteral("Dimensionamento Perfil I Soldado")));
     EXPECT_TRUE(p.contains(QStringLiteral("λx = Lflx/rx")));
 }
 
@@ -137,7 +139,27 @@ TEST_F(RelatorioButton, ReportDataReachesTheWriter) {
     EXPECT_EQ(given->standard, "NBR 8800:1986");
     EXPECT_EQ(given->program, "Quintaro");
     EXPECT_EQ(given->version, report::program_version());
-    EXPECT_TRUE(paragraphs().contains(QStringLiteral("Rd(Nd) = 373,50 kN")));
+    const QStringList p = paragraphs();
+    EXPECT_TRUE(p.contains(QStringLiteral("Rd(Nd) = 373,50 kN")));
+    // The header block opens the document, the summary table follows:
+    // tension, 100 kN against Rd = 0,9·16,6·25 = 373,5 kN, ratio 0,27.
+    const QString date = QDate::currentDate().toString("dd/MM/yyyy");
+    EXPECT_EQ(p.mid(0, 6),
+              (QStringList{
+                  "Projeto: Galpão Norte", "Elemento: V-12", "Responsável: Eng. Ana Lima",
+                  "Data: " + date, "Norma: NBR 8800:1986",
+                  "Programa: Quintaro, versão " + QString::fromUtf8(report::program_version())}));
+    QTextCursor cursor(report.RichEdit1->document());
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor,
+                        int(p.indexOf(QStringLiteral("Resumo das verificações"))) + 1);
+    const QTextTable* table = cursor.currentTable();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rows(), 2);
+    QStringList row;
+    for (int c = 0; c < table->columns(); ++c)
+        row << table->cellAt(1, c).firstCursorPosition().block().text();
+    EXPECT_EQ(row, (QStringList{"Tração", "100,00 kN", "373,50 kN", "0,27", "Ok! (governa)"}));
+    EXPECT_TRUE(table->cellAt(1, 0).firstCursorPosition().charFormat().fontWeight() >= QFont::Bold);
 }
 
 // A report the user has edited is not written over without asking:
