@@ -33,7 +33,8 @@ constexpr std::string_view kUsage =
     "--lightest: em vez de verificar o perfil da linha, procura no catálogo da\n"
     "janela o perfil mais leve que passa (como \"Mais Leve\") e o escreve em 'perfil'.\n"
     "--reports PASTA grava o relatório de cálculo (RTF) de cada linha verificada,\n"
-    "por exemplo 0007-TForm_I_Laminado-W_150_x_13,0.rtf; --pdf grava também um PDF.\n";
+    "por exemplo 0007-TForm_I_Laminado-W_150_x_13,0.rtf; --pdf grava também um PDF.\n"
+    "--version mostra a versão do programa.\n";
 
 std::string trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
