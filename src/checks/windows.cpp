@@ -1,6 +1,5 @@
 #include "checks/windows.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "checks/angle.h"
@@ -75,20 +74,6 @@ constexpr ResultRow kSingleAngleResults[] = {kAngleAxialRow};
 constexpr ResultRow kPairResults[] = {kAngleAxialRow, {kSpacingBox, ""}};
 constexpr ResultRow kPairTwoForceResults[] = {kAngleAxialRow, kAngleTensionRow, {kSpacingBox, ""}};
 
-constexpr BoxCaption kCaptions[] = {
-    {WindowKind::LT_Laminado, "R_Nd", "Ncd", "Solicitação de Cálculo à Compressão (Nc,Rd)"},
-    {WindowKind::LT_Laminado, "R_Ntd", "Ntd", "Solicitação de Cálculo à Tração (Nt,Rd)"},
-    {WindowKind::LT_Laminado, "R_RdNd", "Rd(Nc)", ""},
-    {WindowKind::LT_Laminado, "R_RdNt", "Rd(Nt)", ""},
-    {WindowKind::LT_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-    {WindowKind::LU_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-    {WindowKind::LX_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-    {WindowKind::L2T_Ma_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-    {WindowKind::L2T_Me_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-    {WindowKind::L2U_Ma_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-    {WindowKind::L2U_Me_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-};
-
 template <void (*Family)(Boxes&, Messages&, MemberState&)>
 void member_check(Boxes& boxes, Messages& messages, WorkingState& state) {
     Family(boxes, messages, dynamic_cast<MemberState&>(state));
@@ -107,34 +92,78 @@ std::unique_ptr<WorkingState> make_angle_state() {
     return std::make_unique<AngleState>();
 }
 
-const WindowDescriptor kWindows[] = {
-    {WindowKind::I_Laminado, "TForm_I_Laminado", kRolledITable, "", kRolledPanel, kMemberInputs,
-     kMemberResults, &member_check<check_rolled_i>, &make_member_state},
-    {WindowKind::H_Laminado, "TForm_H_Laminado", kRolledHTable, "", kRolledPanel, kMemberInputs,
-     kMemberResults, &member_check<check_rolled_h>, &make_member_state},
-    {WindowKind::U_Laminado, "TForm_U_Laminado", kChannelTable, "", kChannelPanel, kMemberInputs,
-     kMemberResults, &member_check<check_channel>, &make_member_state},
-    {WindowKind::I_Soldado, "TI_Soldado", kWeldedTables, "Serie", kWeldedPanel, kMemberInputs,
-     kMemberResults, &member_check<check_welded>, &make_member_state},
-    {WindowKind::L_Laminado, "TL_Laminado", kEqualAngleTable, "", kEqualAnglePanel,
-     kSingleAngleInputs, kSingleAngleResults, &angle_check<kSingleEqualRules>, &make_angle_state},
-    {WindowKind::L2_Laminado, "TL2_Laminado", kTwoLegTableBW, "", kTwoLegPanel, kSingleAngleInputs,
-     kSingleAngleResults, &angle_check<kSingleUnequalRules>, &make_angle_state},
-    {WindowKind::LT_Laminado, "TLT_Laminado", kEqualAngleTable, "", kEqualAnglePanel,
-     kPairTwoForceInputs, kPairTwoForceResults, &angle_check<kPairTRules>, &make_angle_state},
-    {WindowKind::LU_Laminado, "TLU_Laminado", kEqualAngleTableLower, "", kEqualAnglePanel,
-     kPairInputs, kPairResults, &angle_check<kPairURules>, &make_angle_state},
-    {WindowKind::LX_Laminado, "TLX_Laminado", kEqualAngleTableLower, "", kEqualAnglePanel,
-     kPairInputs, kPairResults, &angle_check<kPairXRules>, &make_angle_state},
-    {WindowKind::L2T_Ma_Laminado, "TL2T_Ma_Laminado", kTwoLegTableBF, "", kTwoLegPanel, kPairInputs,
-     kPairResults, &angle_check<kPair2TMaRules>, &make_angle_state},
-    {WindowKind::L2T_Me_Laminado, "TL2T_Me_Laminado", kTwoLegTableBF, "", kTwoLegTurnedPanel,
-     kPairInputs, kPairResults, &angle_check<kPair2TMeRules>, &make_angle_state},
-    {WindowKind::L2U_Ma_Laminado, "TL2U_Ma_Laminado", kTwoLegTableBF, "", kTwoLegPanel, kPairInputs,
-     kPairResults, &angle_check<kPair2UMaRules>, &make_angle_state},
-    {WindowKind::L2U_Me_Laminado, "TL2U_Me_Laminado", kTwoLegTableBW, "", kTwoLegTurnedPanel,
-     kPairInputs, kPairResults, &angle_check<kPair2UMeRules>, &make_angle_state},
+// What a window is whatever the standard: its class name, its catalogue
+// tables and the field behind each panel box.
+struct WindowIdentity {
+    WindowKind kind;
+    std::string_view class_name;
+    std::span<const CatalogueTable> tables;
+    std::string_view series_box;
+    std::span<const PanelField> panel;
 };
+
+constexpr WindowTable<WindowIdentity> kIdentities = {{
+    {WindowKind::I_Laminado, "TForm_I_Laminado", kRolledITable, "", kRolledPanel},
+    {WindowKind::H_Laminado, "TForm_H_Laminado", kRolledHTable, "", kRolledPanel},
+    {WindowKind::U_Laminado, "TForm_U_Laminado", kChannelTable, "", kChannelPanel},
+    {WindowKind::I_Soldado, "TI_Soldado", kWeldedTables, "Serie", kWeldedPanel},
+    {WindowKind::L_Laminado, "TL_Laminado", kEqualAngleTable, "", kEqualAnglePanel},
+    {WindowKind::L2_Laminado, "TL2_Laminado", kTwoLegTableBW, "", kTwoLegPanel},
+    {WindowKind::LT_Laminado, "TLT_Laminado", kEqualAngleTable, "", kEqualAnglePanel},
+    {WindowKind::LU_Laminado, "TLU_Laminado", kEqualAngleTableLower, "", kEqualAnglePanel},
+    {WindowKind::LX_Laminado, "TLX_Laminado", kEqualAngleTableLower, "", kEqualAnglePanel},
+    {WindowKind::L2T_Ma_Laminado, "TL2T_Ma_Laminado", kTwoLegTableBF, "", kTwoLegPanel},
+    {WindowKind::L2T_Me_Laminado, "TL2T_Me_Laminado", kTwoLegTableBF, "", kTwoLegTurnedPanel},
+    {WindowKind::L2U_Ma_Laminado, "TL2U_Ma_Laminado", kTwoLegTableBF, "", kTwoLegPanel},
+    {WindowKind::L2U_Me_Laminado, "TL2U_Me_Laminado", kTwoLegTableBW, "", kTwoLegTurnedPanel},
+}};
+static_assert(keyed_by_window(kIdentities));
+
+// What each window does under NBR 8800:1986.
+constexpr WindowTable<WindowRules> kRules1986 = {{
+    {WindowKind::I_Laminado, kMemberInputs, kMemberResults, &member_check<check_rolled_i>,
+     &make_member_state},
+    {WindowKind::H_Laminado, kMemberInputs, kMemberResults, &member_check<check_rolled_h>,
+     &make_member_state},
+    {WindowKind::U_Laminado, kMemberInputs, kMemberResults, &member_check<check_channel>,
+     &make_member_state},
+    {WindowKind::I_Soldado, kMemberInputs, kMemberResults, &member_check<check_welded>,
+     &make_member_state},
+    {WindowKind::L_Laminado, kSingleAngleInputs, kSingleAngleResults,
+     &angle_check<kSingleEqualRules>, &make_angle_state},
+    {WindowKind::L2_Laminado, kSingleAngleInputs, kSingleAngleResults,
+     &angle_check<kSingleUnequalRules>, &make_angle_state},
+    {WindowKind::LT_Laminado, kPairTwoForceInputs, kPairTwoForceResults, &angle_check<kPairTRules>,
+     &make_angle_state},
+    {WindowKind::LU_Laminado, kPairInputs, kPairResults, &angle_check<kPairURules>,
+     &make_angle_state},
+    {WindowKind::LX_Laminado, kPairInputs, kPairResults, &angle_check<kPairXRules>,
+     &make_angle_state},
+    {WindowKind::L2T_Ma_Laminado, kPairInputs, kPairResults, &angle_check<kPair2TMaRules>,
+     &make_angle_state},
+    {WindowKind::L2T_Me_Laminado, kPairInputs, kPairResults, &angle_check<kPair2TMeRules>,
+     &make_angle_state},
+    {WindowKind::L2U_Ma_Laminado, kPairInputs, kPairResults, &angle_check<kPair2UMaRules>,
+     &make_angle_state},
+    {WindowKind::L2U_Me_Laminado, kPairInputs, kPairResults, &angle_check<kPair2UMeRules>,
+     &make_angle_state},
+}};
+static_assert(keyed_by_window(kRules1986));
+
+constexpr WindowTable<WindowDescriptor> joined(const WindowTable<WindowIdentity>& identities,
+                                               const WindowTable<WindowRules>& rules) {
+    WindowTable<WindowDescriptor> windows{};
+    for (std::size_t i = 0; i < kWindowCount; ++i) {
+        const WindowIdentity& w = identities[i];
+        const WindowRules& r = rules[i];
+        windows[i] = {w.kind,   w.class_name, w.tables, w.series_box, w.panel,
+                      r.inputs, r.results,    r.check,  r.make_state};
+    }
+    return windows;
+}
+
+constexpr WindowTable<WindowDescriptor> kWindows = joined(kIdentities, kRules1986);
+static_assert(keyed_by_window(kWindows));
 
 }  // namespace
 
@@ -143,11 +172,7 @@ std::span<const WindowDescriptor> window_descriptors() {
 }
 
 const WindowDescriptor& descriptor(WindowKind kind) {
-    for (const WindowDescriptor& w : kWindows) {
-        if (w.kind == kind)
-            return w;
-    }
-    throw std::logic_error("window kind without a descriptor");
+    return kWindows.at(index_of(kind));
 }
 
 const WindowDescriptor* find_window(std::string_view class_name) {
@@ -168,22 +193,6 @@ const CatalogueTable* table_for_series(const WindowDescriptor& window, std::stri
             return &t;
     }
     return nullptr;
-}
-
-std::span<const BoxCaption> box_captions() {
-    return kCaptions;
-}
-
-const BoxCaption* find_caption(WindowKind window, std::string_view box) {
-    for (const BoxCaption& c : kCaptions) {
-        if (c.window == window && c.box == box)
-            return &c;
-    }
-    return nullptr;
-}
-
-std::string_view calculate_button(WindowKind kind) {
-    return kind == WindowKind::LX_Laminado ? "BitBtn4" : "BitBtn1";
 }
 
 bool check(WindowKind kind, Boxes& boxes, Messages& messages, WorkingState& state) {

@@ -6,28 +6,14 @@
 
 #include "checks/boxes.h"
 #include "checks/frame.h"
+#include "checks/window_kind.h"
 
 // The member windows as data: for each one its class name, catalogue tables,
 // which catalogue field each panel box shows, its input boxes, its result rows
 // and its check. The windows, quintaro-lote and the search all read this one
-// table, so a window added here is known to all of them.
+// table (one row per window, keyed by WindowKind), so a window added here is
+// known to all of them.
 namespace quintaro::checks {
-
-enum class WindowKind {
-    I_Laminado,
-    H_Laminado,
-    U_Laminado,
-    I_Soldado,
-    L_Laminado,
-    L2_Laminado,
-    LT_Laminado,
-    LU_Laminado,
-    LX_Laminado,
-    L2T_Ma_Laminado,
-    L2T_Me_Laminado,
-    L2U_Ma_Laminado,
-    L2U_Me_Laminado,
-};
 
 // A panel box and the catalogue field it shows.
 struct PanelField {
@@ -45,6 +31,28 @@ struct CatalogueTable {
 using CheckFunction = void (*)(Boxes&, Messages&, WorkingState&);
 using StateFactory = std::unique_ptr<WorkingState> (*)();
 
+// What a window does under one standard: the boxes it reads besides the
+// panel and the steel, the rows it writes and its check.
+struct WindowRules {
+    WindowKind kind;
+    std::span<const std::string_view> inputs;
+    // A row whose verdict is "" has no verdict field (the spacing of the
+    // spacers of a pair of angles).
+    std::span<const ResultRow> results;
+    CheckFunction check;
+    StateFactory make_state;
+};
+
+// A window as the windows, quintaro-lote and the search read it: what it is
+// whatever the standard (kind to panel), then its rules (inputs to
+// make_state), so far those of NBR 8800:1986.
+//
+// A second standard is one more table of WindowRules keyed by WindowKind
+// beside the 1986 one in windows.cpp, joined to the same identities into a
+// table of WindowDescriptor of its own; descriptor(), find_window() and
+// check() then take the standard as a second key. The search's and the
+// screen's tables grow the same way (see search/variants.h and
+// shell/member_descriptor.h).
 struct WindowDescriptor {
     WindowKind kind;
     std::string_view class_name;
@@ -52,9 +60,7 @@ struct WindowDescriptor {
     std::string_view series_box;             // "Serie" in the welded window, else ""
     std::span<const PanelField> panel;       // the first is the designation box
     std::span<const std::string_view> inputs;
-    // A row whose verdict is "" has no verdict field (the spacing of the
-    // spacers of a pair of angles).
-    std::span<const ResultRow> results;
+    std::span<const ResultRow> results;  // see WindowRules
     CheckFunction check;
     StateFactory make_state;
 };
@@ -73,23 +79,6 @@ const WindowDescriptor* find_window(std::string_view class_name);
 // The table of a series; "" means the default (first) table; nullptr for a
 // series the window does not have.
 const CatalogueTable* table_for_series(const WindowDescriptor& window, std::string_view series);
-
-// Labels, captions and hints that a window gives a box in its own words,
-// where they differ from the box's usual label (the angle windows' forces,
-// results and spacing). Lines of a caption are separated by '\n'.
-struct BoxCaption {
-    WindowKind window;
-    std::string_view box;
-    std::string_view label;
-    std::string_view hint;  // "" for none
-};
-std::span<const BoxCaption> box_captions();
-// The caption of `box` in `window`, or nullptr when it has the usual one.
-const BoxCaption* find_caption(WindowKind window, std::string_view box);
-
-// objectName of the window's "Calcular" button ("BitBtn1"; "BitBtn4" in the
-// cross of two angles).
-std::string_view calculate_button(WindowKind kind);
 
 // "Calcular" of a window: runs its check on the boxes, keeping the quantities
 // in `state` (made by the window's make_state). A stopped check has shown its

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "checks/frame.h"
+#include "checks/windows.h"
 #include "common/decimal.h"
 #include "common/handler_error.h"
 
@@ -133,35 +134,24 @@ SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberD
     return out;
 }
 
-// Which action boxes a window reads does not depend on its series.
-const SearchVariant* any_series_of(std::string_view window) {
-    for (const SearchVariant& v : search_variants()) {
-        if (v.window == window)
-            return &v;
-    }
-    return nullptr;
-}
-
-SearchOutcome search(std::string_view window, MemberDriver& driver, checks::Messages& messages) {
-    const SearchVariant* of_window = any_series_of(window);
-    if (!of_window)
-        return ended(SearchEnd::NoSeries);
+SearchOutcome search(checks::WindowKind window, MemberDriver& driver, checks::Messages& messages) {
+    const SearchVariant& variant = search_variant(window);
     // The conversion error of an action stops everything before the flag or
     // the table is touched.
     Actions actions;
     try {
-        actions = read_actions(of_window->test, driver);
+        actions = read_actions(variant.test, driver);
     } catch (const HandlerError& error) {
         messages.show(error.what());
         return ended(SearchEnd::ActionNotNumber);
     }
     driver.clear_invalid_length();
-    const SearchVariant* found = find_search_variant(window, driver.series());
+    const SeriesWalk* found = find_walk(variant, driver.series());
     if (!found)
         return ended(SearchEnd::NoSeries);
-    const SearchVariant& variant = *found;
+    const SeriesWalk& series = *found;
 
-    if (!apply_order(driver, variant.order)) {
+    if (!apply_order(driver, series.order)) {
         messages.show(kNoWeightOrderMessage);
         return ended(SearchEnd::NoWeightOrder);
     }
@@ -173,19 +163,27 @@ SearchOutcome search(std::string_view window, MemberDriver& driver, checks::Mess
         out = walk(variant, actions, driver, messages);
 
     // Changing the order keeps the current row.
-    apply_order(driver, variant.order_after);
+    apply_order(driver, series.order_after);
     return out;
 }
 
 }  // namespace
 
-SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
+SearchOutcome find_lightest(checks::WindowKind window, MemberDriver& driver,
                             checks::Messages& messages) {
     // Nothing escapes into the window: anything unforeseen is shown and ends
     // the search where it stands.
     SearchOutcome out = ended(SearchEnd::CheckStopped);
     checks::run_handler(messages, [&] { out = search(window, driver, messages); });
     return out;
+}
+
+SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
+                            checks::Messages& messages) {
+    const checks::WindowDescriptor* found = checks::find_window(window);
+    if (!found)
+        return ended(SearchEnd::NoSeries);
+    return find_lightest(found->kind, driver, messages);
 }
 
 }  // namespace quintaro::search

@@ -34,9 +34,13 @@ struct SearchOutcome {
     bool tension = false;  // the walk judged the tension resistance
 };
 
-// Runs the search of `window` (its class name) through `driver`. Its own
-// messages (a non-numeric action, a table without weight order, a failed
-// move) go to `messages`; the checks show theirs through the driver.
+// Runs the search of `window` through `driver`. Its own messages (a
+// non-numeric action, a table without weight order, a failed move) go to
+// `messages`; the checks show theirs through the driver.
+SearchOutcome find_lightest(checks::WindowKind window, MemberDriver& driver,
+                            checks::Messages& messages);
+// The same for a window named by its class name, as a batch file names it
+// ("TForm_I_Laminado"); NoSeries for a name that is no member window.
 SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
                             checks::Messages& messages);
 

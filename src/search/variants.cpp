@@ -3,46 +3,54 @@
 namespace quintaro::search {
 namespace {
 
+using checks::WindowKind;
+using enum PassTest;
+using enum TensionWhen;
+
 constexpr WalkOrder kWeightTag{false, "PESO"};
 constexpr WalkOrder kWeightFields{true, "PESO"};
 constexpr WalkOrder kStays{false, ""};
 // The welded CVS and VS tables are handed back ordered by depth.
 constexpr WalkOrder kDepthFields{true, "d"};
 
-using enum PassTest;
-using enum TensionWhen;
+constexpr SeriesWalk kByWeightTag[] = {{"", kWeightTag, kStays}};
+constexpr SeriesWalk kWelded[] = {
+    {"CS", kWeightTag, kStays},
+    {"CVS", kWeightFields, kDepthFields},
+    {"VS", kWeightFields, kDepthFields},
+};
+// This window asks for its tag as "Peso"; tags match without regard to case.
+constexpr SeriesWalk kCrossWalk[] = {{"", {false, "Peso"}, kStays}};
 
-constexpr SearchVariant kVariants[] = {
-    {"TForm_I_Laminado", "", Member, NotNegative, kWeightTag, kStays},
-    {"TForm_H_Laminado", "", Member, NotNegative, kWeightTag, kStays},
+constexpr checks::WindowTable<SearchVariant> kVariants = {{
+    {WindowKind::I_Laminado, Member, NotNegative, kByWeightTag},
+    {WindowKind::H_Laminado, Member, NotNegative, kByWeightTag},
     // The channel also fails on slenderness, and only a pulling force is
     // tension: Nd = 0 is judged as compression.
-    {"TForm_U_Laminado", "", MemberAndSlenderness, Positive, kWeightTag, kStays},
-    {"TI_Soldado", "CS", Member, NotNegative, kWeightTag, kStays},
-    {"TI_Soldado", "CVS", Member, NotNegative, kWeightFields, kDepthFields},
-    {"TI_Soldado", "VS", Member, NotNegative, kWeightFields, kDepthFields},
-    {"TL_Laminado", "", Axial, NotNegative, kWeightTag, kStays},
-    {"TL2_Laminado", "", Axial, NotNegative, kWeightTag, kStays},
-    {"TLT_Laminado", "", CompressionAndTension, NotNegative, kWeightTag, kStays},
-    {"TLU_Laminado", "", Axial, NotNegative, kWeightTag, kStays},
-    // This window asks for its tag as "Peso"; tags match without regard to case.
-    {"TLX_Laminado", "", Axial, NotNegative, {false, "Peso"}, kStays},
-    {"TL2T_Ma_Laminado", "", Axial, NotNegative, kWeightTag, kStays},
-    {"TL2T_Me_Laminado", "", Axial, NotNegative, kWeightTag, kStays},
-    {"TL2U_Ma_Laminado", "", Axial, NotNegative, kWeightTag, kStays},
-    {"TL2U_Me_Laminado", "", Axial, NotNegative, kWeightTag, kStays},
-};
+    {WindowKind::U_Laminado, MemberAndSlenderness, Positive, kByWeightTag},
+    {WindowKind::I_Soldado, Member, NotNegative, kWelded},
+    {WindowKind::L_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::LT_Laminado, CompressionAndTension, NotNegative, kByWeightTag},
+    {WindowKind::LU_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::LX_Laminado, Axial, NotNegative, kCrossWalk},
+    {WindowKind::L2T_Ma_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2T_Me_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2U_Ma_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2U_Me_Laminado, Axial, NotNegative, kByWeightTag},
+}};
+static_assert(checks::keyed_by_window(kVariants));
 
 }  // namespace
 
-std::span<const SearchVariant> search_variants() {
-    return kVariants;
+const SearchVariant& search_variant(checks::WindowKind kind) {
+    return kVariants.at(checks::index_of(kind));
 }
 
-const SearchVariant* find_search_variant(std::string_view window, std::string_view series) {
-    for (const SearchVariant& v : kVariants) {
-        if (v.window == window && v.series == series)
-            return &v;
+const SeriesWalk* find_walk(const SearchVariant& variant, std::string_view series) {
+    for (const SeriesWalk& w : variant.walks) {
+        if (w.series == series)
+            return &w;
     }
     return nullptr;
 }

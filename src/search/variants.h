@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "checks/window_kind.h"
+
 // How each member window's "Mais Leve" differs from the others: which
 // actions it reads, when it takes the tension branch, what a passing section
 // must satisfy and in which order it walks the catalogue. Everything else
@@ -36,19 +38,28 @@ struct WalkOrder {
     std::string_view name;  // tag or field; "" = leave the order as it is
 };
 
-struct SearchVariant {
-    std::string_view window;  // class name of the window
+// The orders walked for one series of a window.
+struct SeriesWalk {
     std::string_view series;  // text of the series box; "" for windows without one
-    PassTest test;
-    TensionWhen tension_when;
-    WalkOrder order;        // the weight order walked
-    WalkOrder order_after;  // the order left afterwards
+    WalkOrder order;          // the weight order walked
+    WalkOrder order_after;    // the order left afterwards
 };
 
-std::span<const SearchVariant> search_variants();
+// The search of one window, one row per window keyed by its WindowKind. The
+// pass test and the tension branch are those of NBR 8800:1986; a second
+// standard gives them a table of its own keyed the same way (as the checks
+// do with WindowRules), and the series walks stay shared.
+struct SearchVariant {
+    checks::WindowKind kind;
+    PassTest test;
+    TensionWhen tension_when;
+    std::span<const SeriesWalk> walks;  // one per series
+};
 
-// The variant of a window for the text of its series box (compared exactly),
-// or nullptr: a series the window does not have, or a window without a search.
-const SearchVariant* find_search_variant(std::string_view window, std::string_view series);
+const SearchVariant& search_variant(checks::WindowKind kind);
+
+// The walk of the series whose box reads `series` (compared exactly), or
+// nullptr for a series the window does not have.
+const SeriesWalk* find_walk(const SearchVariant& variant, std::string_view series);
 
 }  // namespace quintaro::search

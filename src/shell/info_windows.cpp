@@ -12,7 +12,7 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
-#include "shell/drawings/artwork.h"
+#include "drawings/artwork.h"
 
 namespace quintaro::shell {
 namespace {

@@ -14,50 +14,39 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
+#include <array>
+#include <string>
 
+#include "checks/windows.h"
+#include "drawings/artwork.h"
+#include "drawings/section_drawing.h"
 #include "shell/data_folders.h"
 #include "shell/dialogs.h"
-#include "shell/drawings/artwork.h"
-#include "shell/drawings/section_drawing.h"
+#include "shell/member_descriptor.h"
 
 namespace quintaro::shell {
 
-using drawings::SectionKind;
-
-const ToolbarButton kToolbarButtons[13] = {
-    {"SpeedButton5", "I Soldado", "TI_Soldado"},
-    {"SpeedButton9", "I Laminado", "TForm_I_Laminado"},
-    {"SpeedButton1", "H Laminado", "TForm_H_Laminado"},
-    {"SpeedButton4", "L Laminado", "TL_Laminado"},
-    {"SpeedButton2", "", "TLT_Laminado"},
-    {"SpeedButton13", "", "TLU_Laminado"},
-    {"SpeedButton7", "", "TLX_Laminado"},
-    {"SpeedButton3", "", "TL2_Laminado"},
-    {"SpeedButton8", "", "TL2T_Ma_Laminado"},
-    {"SpeedButton6", "", "TL2T_Me_Laminado"},
-    {"SpeedButton12", "", "TL2U_Ma_Laminado"},
-    {"SpeedButton10", "", "TL2U_Me_Laminado"},
-    {"SpeedButton11", "", "TForm_U_Laminado"},
-};
-
 namespace {
 
-// The section each button shows, in the order of the buttons.
-constexpr SectionKind kGlyphs[13] = {
-    SectionKind::WeldedI,
-    SectionKind::RolledI,
-    SectionKind::RolledH,
-    SectionKind::Angle,
-    SectionKind::AnglePairT,
-    SectionKind::AnglePairU,
-    SectionKind::AnglePairX,
-    SectionKind::UnequalAngle,
-    SectionKind::UnequalPairTLongUp,
-    SectionKind::UnequalPairTShortUp,
-    SectionKind::UnequalPairULongUp,
-    SectionKind::UnequalPairUShortUp,
-    SectionKind::Channel,
-};
+using checks::WindowKind;
+
+// The toolbar's buttons from left to right, by the window each opens.
+constexpr auto kToolbarOrder = std::to_array<WindowKind>({
+    WindowKind::I_Soldado,
+    WindowKind::I_Laminado,
+    WindowKind::H_Laminado,
+    WindowKind::L_Laminado,
+    WindowKind::LT_Laminado,
+    WindowKind::LU_Laminado,
+    WindowKind::LX_Laminado,
+    WindowKind::L2_Laminado,
+    WindowKind::L2T_Ma_Laminado,
+    WindowKind::L2T_Me_Laminado,
+    WindowKind::L2U_Ma_Laminado,
+    WindowKind::L2U_Me_Laminado,
+    WindowKind::U_Laminado,
+});
+static_assert(checks::every_window_once(kToolbarOrder));
 
 constexpr int kButtonSide = 45;
 constexpr int kToolbarHeight = 57;
@@ -120,17 +109,18 @@ void TForm1::build_toolbar() {
     face.setColor(QPalette::Window, QColor(48, 52, 60));
     bar->setPalette(face);
     bar->setAutoFillBackground(true);
-    for (int i = 0; i < 13; ++i) {
-        const ToolbarButton& entry = kToolbarButtons[i];
+    for (const WindowKind kind : kToolbarOrder) {
+        const MemberDescriptor& window = member_descriptor(kind);
         auto* button = new QToolButton(bar);
-        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setObjectName(QString::fromLatin1(window.toolbar_button));
         button->setFixedSize(kButtonSide, kButtonSide);
         button->setAutoRaise(true);
         button->setIcon(QIcon(QPixmap::fromImage(
-            drawings::glyph_picture(kGlyphs[i], QSize(kButtonSide - 6, kButtonSide - 6)))));
-        button->setToolTip(QString::fromUtf8(entry.hint));
-        const char* opens = entry.opens;
-        connect(button, &QToolButton::clicked, this, [this, opens] { show_modally(opens); });
+            drawings::glyph_picture(kind, QSize(kButtonSide - 6, kButtonSide - 6)))));
+        button->setToolTip(QString::fromUtf8(window.toolbar_hint));
+        const std::string opens(checks::descriptor(kind).class_name);
+        connect(button, &QToolButton::clicked, this,
+                [this, opens] { show_modally(opens.c_str()); });
         bar->addWidget(button);
     }
     addToolBar(Qt::TopToolBarArea, bar);

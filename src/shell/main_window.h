@@ -52,13 +52,4 @@ class TForm1 : public QMainWindow {
     QString help_page_;
 };
 
-// The toolbar's buttons from left to right: name, hint ("" for none), the
-// window it opens.
-struct ToolbarButton {
-    const char* name;
-    const char* hint;
-    const char* opens;
-};
-extern const ToolbarButton kToolbarButtons[13];
-
 }  // namespace quintaro::shell

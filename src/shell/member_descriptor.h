@@ -1,9 +1,8 @@
 #pragma once
 
-#include <vector>
+#include <span>
 
-#include "checks/windows.h"
-#include "shell/drawings/section_kind.h"
+#include "checks/window_kind.h"
 
 namespace quintaro::shell {
 
@@ -33,21 +32,27 @@ struct ResultBox {
     const char* verdict;
 };
 
-// What the screen shows of a member window. Its tables, the field behind each
-// panel box, its "Calcular" button and its check are the check's own
-// (checks::descriptor(check)).
+// What the screen shows of a member window, one row per window keyed by its
+// WindowKind. Its tables, the field behind each panel box and its check are
+// the check's own (checks::descriptor(kind)); its section drawing is
+// drawings::section_picture(kind). The input and result boxes are those of
+// NBR 8800:1986; the boxes a second standard adds (Ct, Cb, ...) come in a
+// table of their own keyed the same way, and the window shows the boxes of
+// the standard in force.
 struct MemberDescriptor {
+    checks::WindowKind kind;
     const char* object_name;
     const char* caption;
-    drawings::SectionKind section;
-    std::vector<BoundBox> dimensions;
+    const char* toolbar_button;  // objectName of the main window's button that opens it
+    const char* toolbar_hint;    // "" for none
+    std::span<const BoundBox> dimensions;
     bool single_angle_note;  // "* Dado referente a uma única cantoneira"
     const char* purpose;     // the short text under the picture, lines split by '\n'
-    std::vector<InputBox> inputs;
-    std::vector<ResultBox> results;
-    checks::WindowKind check;
+    std::span<const InputBox> inputs;
+    std::span<const ResultBox> results;
+    const char* calculate_button;  // objectName of "Calcular"
 };
 
-const MemberDescriptor& member_descriptor(drawings::SectionKind kind);
+const MemberDescriptor& member_descriptor(checks::WindowKind kind);
 
 }  // namespace quintaro::shell

@@ -15,9 +15,9 @@
 #include "catalogue/table.h"
 #include "checks/frame.h"
 #include "checks/windows.h"
+#include "drawings/section_drawing.h"
 #include "shell/db_navigator.h"
 #include "shell/dialogs.h"
-#include "shell/drawings/section_drawing.h"
 #include "shell/table_binding.h"
 #include "shell/widget_boxes.h"
 
@@ -54,7 +54,7 @@ MemberWindow::MemberWindow(const MemberDescriptor& descriptor, const WindowConte
                            QWidget* parent)
     : QDialog(parent),
       descriptor_(descriptor),
-      checked_(checks::descriptor(descriptor.check)),
+      checked_(checks::descriptor(descriptor.kind)),
       state_(checked_.make_state()) {
     setObjectName(qs(descriptor.object_name));
     setWindowTitle(qs(descriptor.caption));
@@ -166,7 +166,7 @@ QWidget* MemberWindow::build_panel() {
 }
 
 QImage MemberWindow::section_picture() const {
-    return drawings::section_picture(descriptor_.section, QSize(240, 240));
+    return drawings::section_picture(descriptor_.kind, QSize(240, 240));
 }
 
 QWidget* MemberWindow::build_picture() {
@@ -246,7 +246,7 @@ QWidget* MemberWindow::build_buttons() {
     auto* buttons = new QWidget(this);
     auto* grid = new QGridLayout(buttons);
     grid->setContentsMargins(0, 0, 0, 0);
-    const std::string calculate(checks::calculate_button(descriptor_.check));
+    const std::string_view calculate = descriptor_.calculate_button;
     const bool calculate_is_4 = calculate == "BitBtn4";
     struct ButtonRole {
         const char* name;
@@ -254,7 +254,7 @@ QWidget* MemberWindow::build_buttons() {
         void (MemberWindow::*slot)();
     };
     const ButtonRole roles[] = {
-        {calculate.c_str(), "Calcular",
+        {descriptor_.calculate_button, "Calcular",
          calculate_is_4 ? &MemberWindow::BitBtn4Click : &MemberWindow::BitBtn1Click},
         {"BitBtn2", "Relatório", &MemberWindow::BitBtn2Click},
         {"BitBtn3", "Mais Leve", &MemberWindow::BitBtn3Click},
@@ -291,7 +291,7 @@ bool MemberWindow::work(const std::function<void()>& job) {
 bool MemberWindow::calculate() {
     bool completed = false;
     if (catalogue_present()) {
-        work([&] { completed = checks::check(descriptor_.check, *boxes_, *messages_, *state_); });
+        work([&] { completed = checks::check(descriptor_.kind, *boxes_, *messages_, *state_); });
     }
     check_complete_ = completed;
     return completed;

@@ -4,7 +4,6 @@
 #include "checks/frame.h"
 #include "search/check_values.h"
 #include "search/lightest.h"
-#include "shell/application.h"
 #include "shell/member_window.h"
 
 namespace quintaro::shell {
@@ -69,7 +68,7 @@ search::CheckValues WindowDriver::values() const {
 void connect_search(MemberWindow& window) {
     window.set_search_action([](MemberWindow& w) {
         WindowDriver driver(w);
-        search::find_lightest(class_name(&w).toStdString(), driver, w.messages());
+        search::find_lightest(w.descriptor().kind, driver, w.messages());
     });
 }
 

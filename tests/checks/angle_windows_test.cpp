@@ -1,6 +1,6 @@
 // The nine angle windows as the GUI, the search and quintaro-lote see them:
-// class names, tables and default tags, panel bindings, inputs, results and
-// captions, and "Calcular" reached through the window kind.
+// class names, tables and default tags, panel bindings, inputs and results,
+// and "Calcular" reached through the window kind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,23 +22,18 @@ struct WindowCase {
     const char* tag;
     bool two_forces;
     bool spacing;
-    const char* calculate;
 };
 
 const WindowCase kWindows[] = {
-    {WindowKind::L_Laminado, "TL_Laminado", "L_Laminado.DBF", "BF", false, false, "BitBtn1"},
-    {WindowKind::L2_Laminado, "TL2_Laminado", "L2_Laminado.DBF", "BW", false, false, "BitBtn1"},
-    {WindowKind::LT_Laminado, "TLT_Laminado", "L_Laminado.DBF", "BF", true, true, "BitBtn1"},
-    {WindowKind::LU_Laminado, "TLU_Laminado", "L_Laminado.dbf", "BF", false, true, "BitBtn1"},
-    {WindowKind::LX_Laminado, "TLX_Laminado", "L_Laminado.dbf", "BF", false, true, "BitBtn4"},
-    {WindowKind::L2T_Ma_Laminado, "TL2T_Ma_Laminado", "L2_Laminado.DBF", "BF", false, true,
-     "BitBtn1"},
-    {WindowKind::L2T_Me_Laminado, "TL2T_Me_Laminado", "L2_Laminado.DBF", "BF", false, true,
-     "BitBtn1"},
-    {WindowKind::L2U_Ma_Laminado, "TL2U_Ma_Laminado", "L2_Laminado.DBF", "BF", false, true,
-     "BitBtn1"},
-    {WindowKind::L2U_Me_Laminado, "TL2U_Me_Laminado", "L2_Laminado.DBF", "BW", false, true,
-     "BitBtn1"},
+    {WindowKind::L_Laminado, "TL_Laminado", "L_Laminado.DBF", "BF", false, false},
+    {WindowKind::L2_Laminado, "TL2_Laminado", "L2_Laminado.DBF", "BW", false, false},
+    {WindowKind::LT_Laminado, "TLT_Laminado", "L_Laminado.DBF", "BF", true, true},
+    {WindowKind::LU_Laminado, "TLU_Laminado", "L_Laminado.dbf", "BF", false, true},
+    {WindowKind::LX_Laminado, "TLX_Laminado", "L_Laminado.dbf", "BF", false, true},
+    {WindowKind::L2T_Ma_Laminado, "TL2T_Ma_Laminado", "L2_Laminado.DBF", "BF", false, true},
+    {WindowKind::L2T_Me_Laminado, "TL2T_Me_Laminado", "L2_Laminado.DBF", "BF", false, true},
+    {WindowKind::L2U_Ma_Laminado, "TL2U_Ma_Laminado", "L2_Laminado.DBF", "BF", false, true},
+    {WindowKind::L2U_Me_Laminado, "TL2U_Me_Laminado", "L2_Laminado.DBF", "BW", false, true},
 };
 
 std::vector<std::string> names(std::span<const std::string_view> list) {
@@ -57,7 +52,6 @@ TEST(AngleWindows, Descriptors) {
         EXPECT_EQ(w->series_box, "");
         EXPECT_EQ(w->panel.front().box, "R_Perfil");
         EXPECT_EQ(w->panel.front().field, "BITOLA");
-        EXPECT_EQ(checks::calculate_button(c.kind), c.calculate);
 
         std::vector<std::string> inputs{"Compri_x", "Compri_y", "R_Nd"};
         if (c.two_forces)
@@ -134,38 +128,6 @@ TEST(AngleWindows, TurnedWindowShowsTheOtherAxis) {
     EXPECT_EQ(ma.text("R_x"), me.text("R_y"));
     EXPECT_EQ(ma.text("R_y"), me.text("R_x"));
     EXPECT_EQ(ma.text("R_d"), me.text("R_d"));
-}
-
-TEST(AngleWindows, Captions) {
-    struct Case {
-        WindowKind kind;
-        const char* box;
-        const char* label;
-        const char* hint;
-    };
-    const Case cases[] = {
-        {WindowKind::LT_Laminado, "R_Nd", "Ncd", "Solicitação de Cálculo à Compressão (Nc,Rd)"},
-        {WindowKind::LT_Laminado, "R_Ntd", "Ntd", "Solicitação de Cálculo à Tração (Nt,Rd)"},
-        {WindowKind::LT_Laminado, "R_RdNd", "Rd(Nc)", ""},
-        {WindowKind::LT_Laminado, "R_RdNt", "Rd(Nt)", ""},
-        {WindowKind::LT_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-        {WindowKind::LX_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-        {WindowKind::L2T_Ma_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-        {WindowKind::L2T_Me_Laminado, "R_espa", "Espaçadores no\nmáximo a cada", ""},
-        {WindowKind::LU_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-        {WindowKind::L2U_Ma_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-        {WindowKind::L2U_Me_Laminado, "R_espa", "Espaçadores em X a cada", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(checks::descriptor(c.kind).class_name) + " " + c.box);
-        const checks::BoxCaption* caption = checks::find_caption(c.kind, c.box);
-        ASSERT_NE(caption, nullptr);
-        EXPECT_EQ(caption->label, c.label);
-        EXPECT_EQ(caption->hint, c.hint);
-    }
-    // The usual labels elsewhere.
-    EXPECT_EQ(checks::find_caption(WindowKind::LU_Laminado, "R_Nd"), nullptr);
-    EXPECT_EQ(checks::find_caption(WindowKind::L_Laminado, "R_RdNd"), nullptr);
 }
 
 TEST(AngleWindows, EveryWindowRunsThroughItsKind) {

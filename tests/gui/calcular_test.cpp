@@ -15,7 +15,7 @@
 namespace quintaro::testing {
 namespace {
 
-using drawings::SectionKind;
+using checks::WindowKind;
 
 // "Calcular" pressed on a window: the frame and the family's check run over
 // the window's own boxes. The first rolled I row of the test tables is
@@ -176,9 +176,9 @@ TEST(WindowsAgree, EveryBoxTheCheckReadsOrWritesIsOnTheScreen) {
     CapturedDialogs dialogs;
     CatalogueFolder folder;
     shell::TEscolhe_Aco steel(folder.location());
-    for (int k = 0; k < drawings::kSectionKindCount; ++k) {
-        const shell::MemberDescriptor& shown = shell::member_descriptor(SectionKind(k));
-        const checks::WindowDescriptor& checked = checks::descriptor(shown.check);
+    for (std::size_t k = 0; k < checks::kWindowCount; ++k) {
+        const shell::MemberDescriptor& shown = shell::member_descriptor(WindowKind(k));
+        const checks::WindowDescriptor& checked = checks::descriptor(shown.kind);
         shell::MemberWindow window(shown, {folder.location(), &steel});
         std::vector<std::string> boxes = {"R_Perfil"};
         for (const auto& b : shown.dimensions) {
@@ -201,9 +201,7 @@ TEST(WindowsAgree, EveryBoxTheCheckReadsOrWritesIsOnTheScreen) {
                     << checked.class_name << " " << row.verdict;
             }
         }
-        const std::string_view calculate = checks::calculate_button(shown.check);
-        EXPECT_NE(window.findChild<QPushButton*>(
-                      QString::fromUtf8(calculate.data(), qsizetype(calculate.size()))),
+        EXPECT_NE(window.findChild<QPushButton*>(QString::fromLatin1(shown.calculate_button)),
                   nullptr)
             << checked.class_name;
     }

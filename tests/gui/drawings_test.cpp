@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 #include <QImage>
 
-#include "shell/drawings/artwork.h"
-#include "shell/drawings/section_drawing.h"
+#include "drawings/artwork.h"
+#include "drawings/section_drawing.h"
 
 namespace quintaro::testing {
 namespace {
 
-using drawings::SectionKind;
+using checks::WindowKind;
 
 // Share of pixels painted in the steel's grey (not white, not the axis blue,
 // not black ink).
@@ -24,8 +24,8 @@ double steel_share(const QImage& image) {
 }
 
 TEST(Drawings, EverySectionIsPaintedInsideItsPicture) {
-    for (int k = 0; k < drawings::kSectionKindCount; ++k) {
-        const QImage picture = drawings::section_picture(static_cast<SectionKind>(k), {200, 200});
+    for (std::size_t k = 0; k < checks::kWindowCount; ++k) {
+        const QImage picture = drawings::section_picture(static_cast<WindowKind>(k), {200, 200});
         ASSERT_EQ(picture.size(), QSize(200, 200));
         const double share = steel_share(picture);
         EXPECT_GT(share, 0.02) << "kind " << k;
@@ -39,11 +39,11 @@ TEST(Drawings, EverySectionIsPaintedInsideItsPicture) {
 }
 
 TEST(Drawings, ArrangementsOfTheSameAnglesDiffer) {
-    const SectionKind pairs[][2] = {
-        {SectionKind::UnequalPairTLongUp, SectionKind::UnequalPairTShortUp},
-        {SectionKind::UnequalPairULongUp, SectionKind::UnequalPairUShortUp},
-        {SectionKind::AnglePairT, SectionKind::AnglePairU},
-        {SectionKind::AnglePairU, SectionKind::AnglePairX},
+    const WindowKind pairs[][2] = {
+        {WindowKind::L2T_Ma_Laminado, WindowKind::L2T_Me_Laminado},
+        {WindowKind::L2U_Ma_Laminado, WindowKind::L2U_Me_Laminado},
+        {WindowKind::LT_Laminado, WindowKind::LU_Laminado},
+        {WindowKind::LU_Laminado, WindowKind::LX_Laminado},
     };
     for (const auto& pair : pairs) {
         EXPECT_NE(drawings::section_picture(pair[0], {160, 160}),
@@ -52,8 +52,8 @@ TEST(Drawings, ArrangementsOfTheSameAnglesDiffer) {
 }
 
 TEST(Drawings, GlyphsTitleAndIconAreDrawn) {
-    for (int k = 0; k < drawings::kSectionKindCount; ++k) {
-        const QImage glyph = drawings::glyph_picture(static_cast<SectionKind>(k), {39, 39});
+    for (std::size_t k = 0; k < checks::kWindowCount; ++k) {
+        const QImage glyph = drawings::glyph_picture(static_cast<WindowKind>(k), {39, 39});
         int opaque = 0;
         for (int y = 0; y < 39; ++y) {
             for (int x = 0; x < 39; ++x) {

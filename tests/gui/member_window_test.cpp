@@ -15,7 +15,7 @@
 namespace quintaro::testing {
 namespace {
 
-using drawings::SectionKind;
+using checks::WindowKind;
 
 class Member : public ::testing::Test {
   protected:
@@ -24,7 +24,7 @@ class Member : public ::testing::Test {
     shell::TEscolhe_Aco steel{folder.location()};
     shell::WindowContext context{folder.location(), &steel};
 
-    std::unique_ptr<shell::MemberWindow> make(SectionKind kind) {
+    std::unique_ptr<shell::MemberWindow> make(WindowKind kind) {
         return std::make_unique<shell::MemberWindow>(shell::member_descriptor(kind), context);
     }
 };
@@ -53,7 +53,7 @@ struct Expected {
 };
 
 struct WindowCase {
-    SectionKind kind;
+    WindowKind kind;
     std::vector<Expected> boxes;
 };
 
@@ -78,24 +78,24 @@ std::vector<Expected> with_frame(std::vector<Expected> boxes) {
 }
 
 const WindowCase kWindows[] = {
-    {SectionKind::RolledI, with_frame({{"R_d", "d", "mm"},
-                                       {"R_bf", "bf", "mm"},
-                                       {"R_tw", "tw", "mm"},
-                                       {"R_tf", "tf", "mm"},
-                                       {"R_Ag", "Ag", "cm²"},
-                                       {"R_Peso", "P", "kgf/m"},
-                                       {"R_Ix", "Ix", "cm⁴"},
-                                       {"R_Iy", "Iy", "cm⁴"},
-                                       {"R_Wx", "Wx", "cm³"},
-                                       {"R_Wy", "Wy", "cm³"},
-                                       {"R_Zx", "Zx", "cm³"},
-                                       {"R_Zy", "Zy", "cm³"},
-                                       {"R_IT", "IT", "cm⁴"}})},
-    {SectionKind::Channel,
+    {WindowKind::I_Laminado, with_frame({{"R_d", "d", "mm"},
+                                         {"R_bf", "bf", "mm"},
+                                         {"R_tw", "tw", "mm"},
+                                         {"R_tf", "tf", "mm"},
+                                         {"R_Ag", "Ag", "cm²"},
+                                         {"R_Peso", "P", "kgf/m"},
+                                         {"R_Ix", "Ix", "cm⁴"},
+                                         {"R_Iy", "Iy", "cm⁴"},
+                                         {"R_Wx", "Wx", "cm³"},
+                                         {"R_Wy", "Wy", "cm³"},
+                                         {"R_Zx", "Zx", "cm³"},
+                                         {"R_Zy", "Zy", "cm³"},
+                                         {"R_IT", "IT", "cm⁴"}})},
+    {WindowKind::U_Laminado,
      with_frame({{"R_Ag", "Ag", "cm²"}, {"R_x", "x", "cm"}, {"R_IT", "IT", "cm⁴"}})},
-    {SectionKind::WeldedI,
+    {WindowKind::I_Soldado,
      with_frame({{"R_d", "d", "mm"}, {"R_tf", "tf", "mm"}, {"R_Peso", "P", "kgf/m"}})},
-    {SectionKind::Angle,
+    {WindowKind::L_Laminado,
      {{"R_bf", "bf", "mm"},
       {"R_Ixy", "Ix'=Iy'", "cm⁴"},
       {"R_rz", "rz", "cm"},
@@ -104,7 +104,7 @@ const WindowCase kWindows[] = {
       {"Compri_y", "Lfly", "cm"},
       {"R_Nd", "Nd", "kN"},
       {"R_RdNd", "Rd(Nd)", "kN"}}},
-    {SectionKind::AnglePairT,
+    {WindowKind::LT_Laminado,
      {{"R_bf", "bf*", "mm"},
       {"R_Ixy", "Ix*=Iy*", "cm⁴"},
       {"R_xy", "x=y*", "cm"},
@@ -114,27 +114,29 @@ const WindowCase kWindows[] = {
       {"R_RdNd", "Rd(Nc)", "kN"},
       {"R_RdNt", "Rd(Nt)", "kN"},
       {"R_espa", "Espaçadores no\nmáximo a cada", "cm"}}},
-    {SectionKind::AnglePairU,
+    {WindowKind::LU_Laminado,
      {{"R_e", "e", "mm"},
       {"R_Nd", "Nd", "kN"},
       {"R_RdNd", "Rd(Nd)", "kN"},
       {"R_espa", "Espaçadores em X a cada", "cm"}}},
-    {SectionKind::AnglePairX,
+    {WindowKind::LX_Laminado,
      {{"R_e", "e", "mm"}, {"R_espa", "Espaçadores no\nmáximo a cada", "cm"}}},
-    {SectionKind::UnequalAngle,
+    {WindowKind::L2_Laminado,
      {{"R_d", "d", "mm"},
       {"R_Ix", "Ix'", "cm⁴"},
       {"R_Iy", "Iy'", "cm⁴"},
       {"R_x", "x", "cm"},
       {"R_y", "y", "cm"},
       {"R_rz", "rz", "cm"}}},
-    {SectionKind::UnequalPairTShortUp,
+    {WindowKind::L2T_Me_Laminado,
      {{"R_d", "d*", "mm"},
       {"R_Ix", "Ix*", "cm⁴"},
       {"R_y", "y*", "cm"},
       {"R_espa", "Espaçadores no\nmáximo a cada", "cm"}}},
-    {SectionKind::UnequalPairUShortUp,
+    {WindowKind::L2U_Me_Laminado,
      {{"R_Ag", "Ag*", "cm²"}, {"R_espa", "Espaçadores em X a cada", "cm"}}},
+    {WindowKind::L2T_Ma_Laminado, {{"R_espa", "Espaçadores no\nmáximo a cada", "cm"}}},
+    {WindowKind::L2U_Ma_Laminado, {{"R_espa", "Espaçadores em X a cada", "cm"}}},
 };
 
 TEST_F(Member, EveryWindowCarriesItsBoxesWithLabelsAndUnits) {
@@ -155,7 +157,7 @@ TEST_F(Member, EveryWindowCarriesItsBoxesWithLabelsAndUnits) {
 }
 
 TEST_F(Member, InputsAndResultsStartAtZeroAndResultsAreReadOnly) {
-    auto window = make(SectionKind::RolledH);
+    auto window = make(WindowKind::H_Laminado);
     for (const char* input :
          {"Compri_x", "Compri_y", "Compri_z", "R_Nd", "R_Vd", "R_Mdx", "R_Mdy"}) {
         EXPECT_EQ(child<QLineEdit>(window.get(), input)->text(), "0,00") << input;
@@ -172,8 +174,8 @@ TEST_F(Member, InputsAndResultsStartAtZeroAndResultsAreReadOnly) {
 }
 
 TEST_F(Member, ButtonsHaveTheirNamesAndCaptions) {
-    const std::pair<SectionKind, const char*> cases[] = {{SectionKind::RolledI, "BitBtn1"},
-                                                         {SectionKind::AnglePairX, "BitBtn4"}};
+    const std::pair<WindowKind, const char*> cases[] = {{WindowKind::I_Laminado, "BitBtn1"},
+                                                        {WindowKind::LX_Laminado, "BitBtn4"}};
     for (const auto& [kind, calculate] : cases) {
         auto window = make(kind);
         EXPECT_EQ(child<QPushButton>(window.get(), calculate)->text(), "Calcular");
@@ -184,7 +186,7 @@ TEST_F(Member, ButtonsHaveTheirNamesAndCaptions) {
 }
 
 TEST_F(Member, TeeWindowHintsNameTheTwoForces) {
-    auto window = make(SectionKind::AnglePairT);
+    auto window = make(WindowKind::LT_Laminado);
     EXPECT_EQ(child<QLineEdit>(window.get(), "R_Nd")->toolTip(),
               "Solicitação de Cálculo à Compressão (Nc,Rd)");
     EXPECT_EQ(child<QLineEdit>(window.get(), "R_Ntd")->toolTip(),
@@ -193,31 +195,31 @@ TEST_F(Member, TeeWindowHintsNameTheTwoForces) {
 }
 
 TEST_F(Member, DoubleAngleWindowsCarryTheSingleAngleNote) {
-    for (int k = 0; k < drawings::kSectionKindCount; ++k) {
-        const auto kind = static_cast<SectionKind>(k);
+    for (std::size_t k = 0; k < checks::kWindowCount; ++k) {
+        const auto kind = static_cast<WindowKind>(k);
         auto window = make(kind);
         bool note = false;
         for (QLabel* label : window->findChildren<QLabel*>()) {
             note = note || label->text() == "* Dado referente a uma única cantoneira";
         }
-        const bool pair =
-            kind == SectionKind::AnglePairT || kind == SectionKind::AnglePairU ||
-            kind == SectionKind::AnglePairX || kind == SectionKind::UnequalPairTLongUp ||
-            kind == SectionKind::UnequalPairTShortUp || kind == SectionKind::UnequalPairULongUp ||
-            kind == SectionKind::UnequalPairUShortUp;
+        const bool pair = kind == WindowKind::LT_Laminado || kind == WindowKind::LU_Laminado ||
+                          kind == WindowKind::LX_Laminado || kind == WindowKind::L2T_Ma_Laminado ||
+                          kind == WindowKind::L2T_Me_Laminado ||
+                          kind == WindowKind::L2U_Ma_Laminado ||
+                          kind == WindowKind::L2U_Me_Laminado;
         EXPECT_EQ(note, pair) << window->objectName().toStdString();
-        EXPECT_EQ(shell::member_descriptor(kind).section, kind);
+        EXPECT_EQ(shell::member_descriptor(kind).kind, kind);
     }
 }
 
 TEST_F(Member, PurposeTextSaysWhatTheSectionSuits) {
-    const std::pair<SectionKind, const char*> cases[] = {
-        {SectionKind::RolledH,
+    const std::pair<WindowKind, const char*> cases[] = {
+        {WindowKind::H_Laminado,
          "Perfil indicado para elementos sujeitos\nà flexão composta (Ex.: colunas)"},
-        {SectionKind::AnglePairX,
+        {WindowKind::LX_Laminado,
          "Perfil indicado para elementos sujeitos\nà tração ou compressão\n"
          "(Ex.: elementos de treliça, contraventamento)"},
-        {SectionKind::UnequalPairULongUp,
+        {WindowKind::L2U_Ma_Laminado,
          "Perfil indicado para elementos sujeitos à tração \n"
          "ou compressão (Ex.: elementos de treliça)"},
     };

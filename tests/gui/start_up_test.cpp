@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "checks/windows.h"
 #include "gui_testing.h"
 #include "shell/application.h"
 #include "shell/data_folders.h"
@@ -59,6 +60,13 @@ TEST(StartUp, CreatesEveryWindowOnceInTheFixedOrderWithItsCaption) {
             << kCreationOrder[i].class_name;
     }
     EXPECT_EQ(&windows.main_window(), all.front());
+    // Every member window class shows the rows of the window it is named after.
+    for (QWidget* window : all) {
+        if (auto* member = qobject_cast<shell::MemberWindow*>(window)) {
+            EXPECT_EQ(checks::descriptor(member->descriptor().kind).class_name,
+                      shell::class_name(window).toStdString());
+        }
+    }
     ASSERT_EQ(all.size(), std::size(kCreationOrder) + 1);
     EXPECT_EQ(shell::class_name(all.back()), "TReporte");
     EXPECT_EQ(all.back()->windowTitle(), "Relatório");

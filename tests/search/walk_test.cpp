@@ -544,16 +544,23 @@ TEST(LightestWalk, TableWithoutWeightOrderIsRefused) {
 }
 
 TEST(SearchVariants, EveryMemberWindowHasOneAndSeriesAreExact) {
-    for (const char* w :
-         {"TForm_I_Laminado", "TForm_H_Laminado", "TForm_U_Laminado", "TL_Laminado", "TL2_Laminado",
-          "TLT_Laminado", "TLU_Laminado", "TLX_Laminado", "TL2T_Ma_Laminado", "TL2T_Me_Laminado",
-          "TL2U_Ma_Laminado", "TL2U_Me_Laminado"})
-        EXPECT_NE(find_search_variant(w, ""), nullptr) << w;
+    using checks::WindowKind;
+    for (std::size_t k = 0; k < checks::kWindowCount; ++k) {
+        const auto kind = WindowKind(k);
+        EXPECT_EQ(search_variant(kind).kind, kind);
+        if (kind != WindowKind::I_Soldado) {
+            EXPECT_NE(find_walk(search_variant(kind), ""), nullptr) << k;
+        }
+    }
+    const SearchVariant& welded = search_variant(WindowKind::I_Soldado);
     for (const char* s : {"CS", "CVS", "VS"})
-        EXPECT_NE(find_search_variant("TI_Soldado", s), nullptr) << s;
-    EXPECT_EQ(find_search_variant("TI_Soldado", ""), nullptr);
-    EXPECT_EQ(find_search_variant("TI_Soldado", "Cs"), nullptr);
-    EXPECT_EQ(find_search_variant("TForm1", ""), nullptr);
+        EXPECT_NE(find_walk(welded, s), nullptr) << s;
+    EXPECT_EQ(find_walk(welded, ""), nullptr);
+    EXPECT_EQ(find_walk(welded, "Cs"), nullptr);
+    FakeDriver driver(catalogue());
+    RecordedMessages messages;
+    EXPECT_EQ(find_lightest("TForm1", driver, messages).end, SearchEnd::NoSeries);
+    EXPECT_TRUE(driver.log.empty());
 }
 
 }  // namespace

@@ -11,48 +11,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "drawings/section_drawing.h"
 #include "report/report.h"
 #include "report/rtf/rtf.h"
 #include "report_document.h"
-#include "shell/drawings/section_drawing.h"
 
 namespace quintaro::lote {
 namespace {
-
-using checks::WindowKind;
-using drawings::SectionKind;
-
-SectionKind section_kind(WindowKind kind) {
-    switch (kind) {
-        case WindowKind::I_Laminado:
-            return SectionKind::RolledI;
-        case WindowKind::H_Laminado:
-            return SectionKind::RolledH;
-        case WindowKind::U_Laminado:
-            return SectionKind::Channel;
-        case WindowKind::I_Soldado:
-            return SectionKind::WeldedI;
-        case WindowKind::L_Laminado:
-            return SectionKind::Angle;
-        case WindowKind::L2_Laminado:
-            return SectionKind::UnequalAngle;
-        case WindowKind::LT_Laminado:
-            return SectionKind::AnglePairT;
-        case WindowKind::LU_Laminado:
-            return SectionKind::AnglePairU;
-        case WindowKind::LX_Laminado:
-            return SectionKind::AnglePairX;
-        case WindowKind::L2T_Ma_Laminado:
-            return SectionKind::UnequalPairTLongUp;
-        case WindowKind::L2T_Me_Laminado:
-            return SectionKind::UnequalPairTShortUp;
-        case WindowKind::L2U_Ma_Laminado:
-            return SectionKind::UnequalPairULongUp;
-        case WindowKind::L2U_Me_Laminado:
-            return SectionKind::UnequalPairUShortUp;
-    }
-    return SectionKind::RolledI;
-}
 
 // The size of the picture pasted at the top of a report, in pixels.
 constexpr int kPictureSide = 200;
@@ -82,8 +47,8 @@ class ReportFiles : public RowReports {
     Status write(int row, const checks::WindowDescriptor& window,
                  const checks::WorkingState& state) override {
         QTextDocument document;
-        DocumentSink sink(document, drawings::section_picture(section_kind(window.kind),
-                                                              QSize(kPictureSide, kPictureSide)));
+        DocumentSink sink(
+            document, drawings::section_picture(window.kind, QSize(kPictureSide, kPictureSide)));
         if (!report::write_report(window.kind, state, sink))
             return Status::failure("janela sem relatório");
         const QString stem =

@@ -1,4 +1,4 @@
-#include "shell/drawings/section_drawing.h"
+#include "drawings/section_drawing.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -165,34 +165,34 @@ Model pair_x(double leg, double t) {
     return m;
 }
 
-Model model_of(SectionKind kind) {
+Model model_of(WindowKind kind) {
     constexpr double kLong = 150, kShort = 100, kEqual = 100, kThick = 10;
     switch (kind) {
-        case SectionKind::WeldedI:
+        case WindowKind::I_Soldado:
             return i_section(250, 160, 6.3, 12.5, true);
-        case SectionKind::RolledI:
+        case WindowKind::I_Laminado:
             return i_section(200, 100, 8, 12, false);
-        case SectionKind::RolledH:
+        case WindowKind::H_Laminado:
             return i_section(200, 200, 9, 14, false);
-        case SectionKind::Channel:
+        case WindowKind::U_Laminado:
             return channel();
-        case SectionKind::Angle:
+        case WindowKind::L_Laminado:
             return angle(kEqual, kEqual, kThick, "bf", "bf", true);
-        case SectionKind::AnglePairT:
+        case WindowKind::LT_Laminado:
             return pair_t(kEqual, kEqual, kThick, "bf", "bf");
-        case SectionKind::AnglePairU:
+        case WindowKind::LU_Laminado:
             return pair_u(kEqual, kEqual, kThick, "bf", "bf");
-        case SectionKind::AnglePairX:
+        case WindowKind::LX_Laminado:
             return pair_x(kEqual, kThick);
-        case SectionKind::UnequalAngle:
+        case WindowKind::L2_Laminado:
             return angle(kLong, kShort, kThick, "d", "bf", false);
-        case SectionKind::UnequalPairTLongUp:
+        case WindowKind::L2T_Ma_Laminado:
             return pair_t(kLong, kShort, kThick, "d", "bf");
-        case SectionKind::UnequalPairTShortUp:
+        case WindowKind::L2T_Me_Laminado:
             return pair_t(kShort, kLong, kThick, "bf", "d");
-        case SectionKind::UnequalPairULongUp:
+        case WindowKind::L2U_Ma_Laminado:
             return pair_u(kLong, kShort, kThick, "d", "bf");
-        case SectionKind::UnequalPairUShortUp:
+        case WindowKind::L2U_Me_Laminado:
             return pair_u(kShort, kLong, kThick, "bf", "d");
     }
     return {};
@@ -263,7 +263,7 @@ void draw_arrow_head(QPainter& painter, QPointF tip, QPointF towards, double siz
 
 }  // namespace
 
-void paint_section(QPainter& painter, SectionKind kind, const QRectF& area) {
+void paint_section(QPainter& painter, WindowKind kind, const QRectF& area) {
     const Model m = model_of(kind);
     QFont font = painter.font();
     font.setPixelSize(std::max(9, int(std::min(area.width(), area.height()) / 20)));
@@ -323,7 +323,7 @@ void paint_section(QPainter& painter, SectionKind kind, const QRectF& area) {
     painter.restore();
 }
 
-QImage section_picture(SectionKind kind, QSize size) {
+QImage section_picture(WindowKind kind, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -331,7 +331,7 @@ QImage section_picture(SectionKind kind, QSize size) {
     return image;
 }
 
-void paint_glyph(QPainter& painter, SectionKind kind, const QRectF& area) {
+void paint_glyph(QPainter& painter, WindowKind kind, const QRectF& area) {
     const Model m = model_of(kind);
     const QPainterPath outline = steel_outline(m);
     const QRectF box = outline.boundingRect();
@@ -366,7 +366,7 @@ void paint_glyph(QPainter& painter, SectionKind kind, const QRectF& area) {
     painter.restore();
 }
 
-QImage glyph_picture(SectionKind kind, QSize size) {
+QImage glyph_picture(WindowKind kind, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

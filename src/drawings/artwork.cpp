@@ -1,4 +1,4 @@
-#include "shell/drawings/artwork.h"
+#include "drawings/artwork.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "shell/drawings/section_drawing.h"
+#include "drawings/section_drawing.h"
 
 namespace quintaro::drawings {
 namespace {
@@ -93,9 +93,9 @@ QImage title_artwork(QSize size) {
                QStringLiteral("Verificação de elementos de aço — NBR 8800:1986"));
 
     // A row of the section shapes the program checks, along the bottom.
-    const SectionKind row[] = {SectionKind::WeldedI,    SectionKind::RolledH,
-                               SectionKind::Channel,    SectionKind::Angle,
-                               SectionKind::AnglePairT, SectionKind::AnglePairX};
+    const WindowKind row[] = {WindowKind::I_Soldado,   WindowKind::H_Laminado,
+                              WindowKind::U_Laminado,  WindowKind::L_Laminado,
+                              WindowKind::LT_Laminado, WindowKind::LX_Laminado};
     const double cell = r.width() / 8.0;
     for (int i = 0; i < 6; ++i) {
         const QRectF c(cell * (1 + i), r.height() * 0.76, cell * 0.7, cell * 0.7);
@@ -112,10 +112,10 @@ QImage logo_strip(QSize size) {
     band.setColorAt(0, QColor(22, 40, 78));
     band.setColorAt(1, QColor(4, 8, 18));
     p.fillRect(r, band);
-    const SectionKind row[] = {SectionKind::WeldedI,    SectionKind::RolledI,
-                               SectionKind::Channel,    SectionKind::Angle,
-                               SectionKind::AnglePairT, SectionKind::AnglePairU,
-                               SectionKind::AnglePairX};
+    const WindowKind row[] = {WindowKind::I_Soldado,   WindowKind::I_Laminado,
+                              WindowKind::U_Laminado,  WindowKind::L_Laminado,
+                              WindowKind::LT_Laminado, WindowKind::LU_Laminado,
+                              WindowKind::LX_Laminado};
     const double cell = r.width() / 7.0;
     const double side = std::min(cell, r.height()) * 0.9;
     for (int i = 0; i < 7; ++i) {
@@ -138,7 +138,7 @@ QImage program_icon(int size) {
     p.setBrush(tile);
     p.drawRoundedRect(r.adjusted(size * 0.03, size * 0.03, -size * 0.03, -size * 0.03), size * 0.18,
                       size * 0.18);
-    paint_glyph(p, SectionKind::WeldedI,
+    paint_glyph(p, WindowKind::I_Soldado,
                 r.adjusted(size * 0.1, size * 0.1, -size * 0.1, -size * 0.1));
     return image;
 }
