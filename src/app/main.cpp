@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -24,6 +25,9 @@ constexpr char kHelp[] =
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A catalogue written past the file-size limit fails with EFBIG and the
+    // window says the disk is full, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Answered before the application exists, so that they work without a
     // display.
     for (int i = 1; i < argc; ++i) {
