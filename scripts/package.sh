@@ -58,12 +58,14 @@ for path in "${expected[@]}"; do
 done
 
 # What it declares: the libraries found by dpkg-shlibdeps, the font of the
-# drawings, LibreOffice as a suggestion.
+# drawings, Qt's translations as a recommendation, LibreOffice as a suggestion.
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libshp fonts-dejavu-core; do
     grep -qE "(^|, )$package" <<<"$depends" || fail "Depends does not name $package: $depends"
 done
 grep -q libreoffice-writer <<<"$(dpkg-deb -f "$deb" Suggests)" || fail "Suggests does not name LibreOffice"
+grep -q qt6-translations-l10n <<<"$(dpkg-deb -f "$deb" Recommends)" ||
+    fail "Recommends does not name Qt's translations"
 [ $status -eq 0 ] || exit $status
 echo "package: $deb holds and declares what it should"
 [ $install = yes ] || exit 0
