@@ -120,23 +120,24 @@ class AngleReport : public detail::Writer {
             if (row)
                 rows.push_back(std::move(*row));
         };
+        // The unit once, beside the check's name; the numbers alone.
         if (r_.two_forces) {
-            add(recorded_row(st_, checks::kAngleAxialRow.box, "Compressão", n(st_.Nd) + " kN",
-                             n(magnitude(st_.Rd_c)) + " kN"));
-            add(recorded_row(st_, checks::kAngleTensionRow.box, "Tração", n(st_.Nt) + " kN",
-                             n(magnitude(st_.Rd_t)) + " kN"));
+            add(recorded_row(st_, checks::kAngleAxialRow.box, "Compressão (kN)", n(st_.Nd),
+                             n(magnitude(st_.Rd_c))));
+            add(recorded_row(st_, checks::kAngleTensionRow.box, "Tração (kN)", n(st_.Nt),
+                             n(magnitude(st_.Rd_t))));
         } else if (st_.ran_tension) {
-            add(recorded_row(st_, checks::kAngleAxialRow.box, "Tração", n(st_.Nd) + " kN",
-                             n(magnitude(st_.Rd_t)) + " kN"));
+            add(recorded_row(st_, checks::kAngleAxialRow.box, "Tração (kN)", n(st_.Nd),
+                             n(magnitude(st_.Rd_t))));
         } else {
-            add(recorded_row(st_, checks::kAngleAxialRow.box, "Compressão", n(st_.Nd) + " kN",
-                             n(magnitude(st_.Rd_c)) + " kN"));
+            add(recorded_row(st_, checks::kAngleAxialRow.box, "Compressão (kN)", n(st_.Nd),
+                             n(magnitude(st_.Rd_c))));
         }
         if (is_pair(t_)) {
-            // A limit the check sets, not a verdict.
+            // A limit the check sets, not a verdict: the largest spacing.
             SummaryRow spacing;
-            spacing.check = "Espaçadores";
-            spacing.resistance = "a cada " + n(st_.espa) + " cm no máximo";
+            spacing.check = "Espaçadores, espaçamento máximo (cm)";
+            spacing.resistance = n(st_.espa);
             rows.push_back(std::move(spacing));
         }
         return rows;

@@ -159,20 +159,20 @@ class MemberReport : public detail::Writer {
         std::vector<SummaryRow> rows;
         const auto add = [&](const checks::ResultRow& result, std::string check, double action,
                              std::string_view unit, std::optional<double> resistance) {
-            const std::string u(unit);
-            auto row = recorded_row(st_, result.box, std::move(check), n(action) + u,
-                                    resistance ? n(magnitude(*resistance)) + u : "");
+            // The unit once, beside the check's name; the numbers alone.
+            auto row = recorded_row(st_, result.box, check + " (" + std::string(unit) + ")",
+                                    n(action), resistance ? n(magnitude(*resistance)) : "");
             if (row)
                 rows.push_back(std::move(*row));
         };
         using checks::kMemberResults;
         if (st_.ran_tension)
-            add(kMemberResults[0], "Tração", st_.Nd, " kN", st_.RdNd_t);
+            add(kMemberResults[0], "Tração", st_.Nd, "kN", st_.RdNd_t);
         else if (st_.ran_compression)
-            add(kMemberResults[0], "Compressão", st_.Nd, " kN", st_.RdNd_c);
-        add(kMemberResults[1], "Cortante", st_.Vd, " kN", st_.RdVd);
-        add(kMemberResults[2], "Flexão em x", st_.Mdx, " kN*cm", st_.bx.Rd);
-        add(kMemberResults[3], "Flexão em y", st_.Mdy, " kN*cm", st_.by.Rd);
+            add(kMemberResults[0], "Compressão", st_.Nd, "kN", st_.RdNd_c);
+        add(kMemberResults[1], "Cortante", st_.Vd, "kN", st_.RdVd);
+        add(kMemberResults[2], "Flexão em x", st_.Mdx, "kN*cm", st_.bx.Rd);
+        add(kMemberResults[3], "Flexão em y", st_.Mdy, "kN*cm", st_.by.Rd);
         // The interaction value is its own ratio, against the limit 1.
         auto combined = recorded_row(st_, kMemberResults[4].box, "Flexão composta",
                                      st_.ratio_shown ? n(st_.S) : "", "1,00");

@@ -42,11 +42,11 @@ void write_summary(ReportSink& sink, const std::vector<SummaryRow>& rows) {
     // A point smaller than the text, so that each heading and verdict holds
     // on one line in the window and on A4.
     sink.set_size(10);
-    sink.begin_table({{"Verificação", 24, Align::Left},
-                      {"Sd", 19, Align::Right},
-                      {"Rd", 19, Align::Right},
-                      {"Sd/Rd", 12, Align::Right},
-                      {"Resultado", 26, Align::Left}});
+    sink.begin_table({{"Verificação", 32, Align::Left},
+                      {"Sd", 16, Align::Right},
+                      {"Rd", 16, Align::Right},
+                      {"Sd/Rd", 11, Align::Right},
+                      {"Resultado", 25, Align::Left}});
     for (const SummaryRow& row : rows) {
         const Style style = row.governing ? Style::Bold : Style::Plain;
         std::string verdict(kNone);

@@ -16,9 +16,9 @@ namespace quintaro::report {
 enum class SummaryVerdict { Passed, Failed, None };
 
 struct SummaryRow {
-    std::string check;       // "Compressão", "Flexão em x", ...
-    std::string action;      // as stated, with its sign and unit; "" for none
-    std::string resistance;  // positive, with its unit; "" for none
+    std::string check;       // with its unit: "Compressão (kN)", "Flexão em x (kN*cm)"
+    std::string action;      // as stated, with its sign; "" for none
+    std::string resistance;  // positive; "" for none
     std::optional<double> ratio;
     SummaryVerdict verdict = SummaryVerdict::None;
     bool governing = false;

@@ -46,6 +46,8 @@ void write_report_into(MemberWindow& window, reporte::TReporte& report_window,
     ReporteSink sink(report_window, window.section_picture());
     if (writer(window.descriptor().kind, window.boxes(), window.messages(),
                {window.state(), window.check_complete()}, sink, header)) {
+        // The report opens at its header, whatever was shown before.
+        report_window.RichEdit1->moveCursor(QTextCursor::Start);
         report_window.reportWritten();
     }
 }

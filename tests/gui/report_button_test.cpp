@@ -158,7 +158,7 @@ TEST_F(RelatorioButton, ReportDataReachesTheWriter) {
     QStringList row;
     for (int c = 0; c < table->columns(); ++c)
         row << table->cellAt(1, c).firstCursorPosition().block().text();
-    EXPECT_EQ(row, (QStringList{"Tração", "100,00 kN", "373,50 kN", "0,27", "Ok! (governa)"}));
+    EXPECT_EQ(row, (QStringList{"Tração (kN)", "100,00", "373,50", "0,27", "Ok! (governa)"}));
     EXPECT_TRUE(table->cellAt(1, 0).firstCursorPosition().charFormat().fontWeight() >= QFont::Bold);
 }
 

@@ -288,7 +288,7 @@ TEST(LoteReportFiles, HeaderAndSummaryFromOptionsAndColumns) {
         // compression row, the governing one.
         EXPECT_EQ(texts[7], "Resumo das verificações");
         EXPECT_EQ(texts[8], "Verificação");
-        const auto compression = std::find(texts.begin(), texts.end(), "Compressão");
+        const auto compression = std::find(texts.begin(), texts.end(), "Compressão (kN)");
         ASSERT_NE(compression, texts.end());
         EXPECT_EQ(*(compression + 4), "Ok! (governa)");
         if (have_pdftotext) {
