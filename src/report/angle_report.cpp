@@ -153,11 +153,9 @@ class AngleReport : public detail::Writer {
 
     void radius(std::string_view r, std::string_view I, double Ivalue, double Ag, double value,
                 std::string_view area = "Ag") {
-        const std::string rs(r), Is(I), As(area);
-        put(rs + " = raiz(" + Is + "/" + As + ")");
-        put(rs + " = raiz(" + n(Ivalue) + "/" + n(Ag) + ")");
-        put(rs + " = " + n(value) + " cm");
-        empty();
+        const std::string formula =
+            std::string(r) + " = raiz({" + std::string(I) + "}/{" + std::string(area) + "})";
+        step(formula, {{I, n(Ivalue)}, {area, n(Ag)}}, n(value) + " cm");
     }
 
     void h_step() {
@@ -301,11 +299,9 @@ class AngleReport : public detail::Writer {
 
     void slenderness(std::string_view l, std::string_view L, double length, std::string_view r,
                      double radius_value, double value) {
-        const std::string ls(l), Ls(L), rs(r);
-        put(ls + " = " + Ls + "/" + rs);
-        put(ls + " = " + n(length) + "/" + n(radius_value));
-        put(ls + " = " + n(value));
-        empty();
+        const std::string formula =
+            std::string(l) + " = {" + std::string(L) + "}/{" + std::string(r) + "}";
+        step(formula, {{L, n(length)}, {r, n(radius_value)}}, n(value));
     }
 
     // The local-buckling factor of an unstiffened leg, in the three ranges of

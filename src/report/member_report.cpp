@@ -211,14 +211,8 @@ class MemberReport : public detail::Writer {
     }
 
     void radii() {
-        put("rx = raiz(Ix/Ag)");
-        put("rx = raiz(" + n(st_.Ix) + "/" + n(st_.Ag) + ")");
-        put("rx = " + n(st_.rx) + " cm");
-        empty();
-        put("ry = raiz(Iy/Ag)");
-        put("ry = raiz(" + n(st_.Iy) + "/" + n(st_.Ag) + ")");
-        put("ry = " + n(st_.ry) + " cm");
-        empty();
+        step("rx = raiz({Ix}/{Ag})", {{"Ix", n(st_.Ix)}, {"Ag", n(st_.Ag)}}, n(st_.rx) + " cm");
+        step("ry = raiz({Iy}/{Ag})", {{"Iy", n(st_.Iy)}, {"Ag", n(st_.Ag)}}, n(st_.ry) + " cm");
     }
 
     void rolled_properties() {
@@ -240,10 +234,7 @@ class MemberReport : public detail::Writer {
             empty();
         }
         radii();
-        put("h = d - 2*tf");
-        put("h = " + n8(st_.d) + " - 2*" + n8(st_.tf));
-        put("h = " + n(st_.h) + " mm");
-        empty();
+        step("h = {d} - 2*{tf}", {{"d", n8(st_.d)}, {"tf", n8(st_.tf)}}, n(st_.h) + " mm");
     }
 
     void channel_plastic_moduli() {
@@ -302,10 +293,7 @@ class MemberReport : public detail::Writer {
         put("Peso = " + n8(st_.P) + " kgf/m");
         empty();
 
-        put("h = d - 2*tf");
-        put("h = " + d + " - 2*" + tf);
-        put("h = " + h + " mm");
-        empty();
+        step("h = {d} - 2*{tf}", {{"d", d}, {"tf", tf}}, h + " mm");
         put("Ag =(2*bf*tf)+(tw*h)");
         put("Ag =(2*" + bf + "*" + tf + ")+(" + tw + "*" + h + ")");
         put("Ag = " + n(units::cm2_to_mm2(st_.Ag)) + " mm²");
@@ -375,14 +363,8 @@ class MemberReport : public detail::Writer {
         const std::string E = n(s_.E), fy = n8(s_.fy);
         heading("Verificação do Esforço de Compressão");
         put("Verificação da esbeltez do elemento (Item 5.3.5 NBR8800/88)");
-        put(g("@x = Lflx/rx"));
-        put(g("@x = ") + n(st_.Lflx) + "/" + n(st_.rx));
-        put(g("@x = ") + n(st_.lx));
-        empty();
-        put(g("@y = Lfly/ry"));
-        put(g("@y = ") + n(st_.Lfly) + "/" + n(st_.ry));
-        put(g("@y = ") + n(st_.ly));
-        empty();
+        step("@x = {Lflx}/{rx}", {{"Lflx", n(st_.Lflx)}, {"rx", n(st_.rx)}}, n(st_.lx));
+        step("@y = {Lfly}/{ry}", {{"Lfly", n(st_.Lfly)}, {"ry", n(st_.ry)}}, n(st_.ly));
         const std::string limit = constant(nbr::kSlendernessLimit, 0);
         put(g("@x e @y <= ") + limit);
         put(n(st_.lx) + " e " + n(st_.ly) + " <= " + limit);
