@@ -133,7 +133,7 @@ class AngleReport : public detail::Writer {
             add(recorded_row(st_, checks::kAngleAxialRow.box, "Compressão (kN)", n(st_.Nd),
                              n(magnitude(st_.Rd_c))));
         }
-        if (is_pair(t_)) {
+        if (st_.ran_spacing) {
             // A limit the check sets, not a verdict: the largest spacing.
             SummaryRow spacing;
             spacing.check = "Espaçadores, espaçamento máximo (cm)";
