@@ -40,6 +40,12 @@ class MemberDriver {
 
     // Text of an action box ("R_Nd", "R_Vd", ...).
     virtual std::string action_text(std::string_view box) const = 0;
+    // What the user calls an action box, for the message when its text is not
+    // a number: the window's label, the batch file's column by default.
+    virtual std::string action_label(std::string_view box) const { return std::string(box); }
+    // Text of a panel box of the current row ("R_Perfil", "R_Peso"), for the
+    // record of the sections checked; "" where there is no panel.
+    virtual std::string section_text(std::string_view) const { return {}; }
     // Text of the series box; "" for windows without series.
     virtual std::string series() const = 0;
 
@@ -63,6 +69,11 @@ class MemberDriver {
 
     // The working state left by the last "Calcular", with the flag.
     virtual CheckValues values() const = 0;
+
+    // The messages of the last "Calcular" that the driver held back instead of
+    // showing them (the window's search, which sums them up at its end); none
+    // for a driver that shows or keeps them itself.
+    virtual std::vector<std::string> take_messages() { return {}; }
 };
 
 }  // namespace quintaro::search

@@ -396,7 +396,7 @@ struct FaultCase {
 };
 const FaultCase kFaults[] = {
     // An empty box (empty catalogue field) is not a number.
-    {"empty_area", "AREA", "", "-100", "'' is not a valid floating point value"},
+    {"empty_area", "AREA", "", "-100", "R_Ag: '' não é um número válido"},
     // Ag = 0: ry = √(Iy/0).
     {"zero_area", "AREA", "0", "0", "Floating point division by zero"},
     // rz = 0: λx = Lflx/0.

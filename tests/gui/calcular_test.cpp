@@ -66,6 +66,7 @@ TEST_F(Calcular, TensionVerdictTextsAndColours) {
 
 TEST_F(Calcular, ATypedUnpostedValueIsWhatTheCheckUses) {
     // Ag typed as 20 and not posted: Rd1 = 0,9·20·25 = 450 kN (Rd2 = 600).
+    child<QToolButton>(&rolled, "Edit")->click();
     QLineEdit* area = child<QLineEdit>(&rolled, "R_Ag");
     area->selectAll();
     QTest::keyClicks(area, "20");
@@ -104,7 +105,7 @@ TEST_F(Calcular, AConversionErrorStopsTheCheckWithTheExactMessage) {
     set(&rolled, "R_Nd", "100");
     set(&rolled, "R_Vd", "1.5");
     EXPECT_FALSE(rolled.calculate());
-    EXPECT_EQ(dialogs.messages, QStringList{"'1.5' is not a valid floating point value"});
+    EXPECT_EQ(dialogs.messages, QStringList{"Vd: '1.5' não é um número válido"});
     // The display was reset before the boxes were read; nothing was computed.
     EXPECT_EQ(text(&rolled, "R_RdNd"), "0,00");
     EXPECT_EQ(text(&rolled, "resposta1"), "");

@@ -20,6 +20,10 @@ const std::vector<Column> kRolledI = {
 
 }  // namespace
 
+const std::vector<Column>& rolled_i_columns() {
+    return kRolledI;
+}
+
 void write_dbf(const QString& path, const std::vector<Column>& columns,
                const std::vector<std::vector<std::string>>& rows) {
     // shapelib names the file *.dbf; the tests want the exact name asked for.

@@ -247,6 +247,7 @@ TEST_F(Member, ContentsSurviveASecondShowing) {
 
 TEST_F(Member, ATypedUnpostedValueIsWhatTheChecksRead) {
     shell::TForm_I_Laminado window(context);
+    child<QToolButton>(&window, "Edit")->click();
     QLineEdit* depth = child<QLineEdit>(&window, "R_d");
     depth->selectAll();
     QTest::keyClicks(depth, "152,5");

@@ -128,7 +128,7 @@ TEST(LoteEndToEnd, RowsThatCannotBeCheckedAreWrittenWithTheirReason) {
     EXPECT_EQ(cell(t, 0, "R_RdNd"), "");
     EXPECT_EQ(cell(t, 1, "mensagens"), "perfil 'nenhum' não encontrado em I_Laminado.DBF");
     EXPECT_EQ(cell(t, 2, "mensagens"), "série desconhecida: 'XS'");
-    EXPECT_EQ(cell(t, 3, "mensagens"), "'0.5' is not a valid floating point value");
+    EXPECT_EQ(cell(t, 3, "mensagens"), "Compri_x: '0.5' não é um número válido");
     EXPECT_EQ(cell(t, 3, "R_RdNd"), "0,00");
     // Two messages of one check, joined, line breaks as '/'.
     EXPECT_EQ(cell(t, 4, "mensagens"),
