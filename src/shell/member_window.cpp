@@ -69,23 +69,22 @@ class SectionImage : public QLabel {
         setFrameShape(QFrame::Box);
         setAlignment(Qt::AlignCenter);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        paint(kPictureSide);
+        paint(QSize(kPictureSide, kPictureSide));
     }
-    QSize sizeHint() const override { return frame(kPictureSide); }
-    QSize minimumSizeHint() const override { return frame(kPictureSide); }
+    QSize sizeHint() const override { return framed(kPictureSide); }
+    QSize minimumSizeHint() const override { return framed(kPictureSide); }
 
   protected:
     void resizeEvent(QResizeEvent* event) override {
         QLabel::resizeEvent(event);
-        const QRect inside = contentsRect();
-        paint(std::max(kPictureSide, std::min(inside.width(), inside.height())));
+        paint(contentsRect().size().expandedTo(QSize(kPictureSide, kPictureSide)));
     }
 
   private:
-    QSize frame(int side) const { return QSize(side, side) + QSize(2, 2) * frameWidth(); }
-    void paint(int side) {
-        if (pixmap().width() != side) {
-            setPixmap(QPixmap::fromImage(drawings::section_picture(kind_, QSize(side, side))));
+    QSize framed(int side) const { return QSize(side, side) + QSize(2, 2) * frameWidth(); }
+    void paint(QSize size) {
+        if (pixmap().size() != size) {
+            setPixmap(QPixmap::fromImage(drawings::section_picture(kind_, size)));
         }
     }
     checks::WindowKind kind_;
