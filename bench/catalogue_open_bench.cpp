@@ -1,13 +1,17 @@
 // Start-up cost of the catalogues: the sixteen table handles the windows open
-// when they are created, each with its default order built.
+// when they are created, each with its default order built; and the cost of
+// one post (an edited field written to a copy of the rolled I table).
 #include <benchmark/benchmark.h>
+#include <stdlib.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "catalogue/table.h"
+#include "catalogue/table_lock.h"
 
 namespace {
 
@@ -61,6 +65,63 @@ void OpenStartUpTables(benchmark::State& state) {
     state.counters["rows"] = benchmark::Counter(rows, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(OpenStartUpTables)->Unit(benchmark::kMillisecond);
+
+// One edit posted to a table of 97 rows: lock, copy, write, read back, flush
+// to the disk, rename, and the table's re-read. The copy lives in the system's
+// temporary folder, whose disk sets the cost of the flushes.
+void PostOneEdit(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    std::string folder = (fs::temp_directory_path() / "quintaro-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        state.SkipWithError("mkdtemp failed");
+        return;
+    }
+    fs::copy_file(fs::path(catalogue_folder()) / "I_Laminado.DBF",
+                  fs::path(folder) / "I_Laminado.DBF");
+    auto opened = Table::open("I_Laminado.DBF", {folder, ""});
+    if (!opened.ok()) {
+        state.SkipWithError(opened.error().c_str());
+        return;
+    }
+    Table& table = *opened.value();
+    bool odd = false;
+    for (auto _ : state) {
+        odd = !odd;
+        auto posted = table.set_text("PESO", odd ? "13,5" : "13");
+        if (posted.ok())
+            posted = table.post();
+        if (!posted.ok()) {
+            state.SkipWithError(posted.error().c_str());
+            break;
+        }
+    }
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+}
+BENCHMARK(PostOneEdit)->Unit(benchmark::kMillisecond);
+
+// The lock alone: what a read (shared) or a post (exclusive) spends on it, and
+// what an open adds to look for leftover copies of a post.
+void LockTable(benchmark::State& state) {
+    using quintaro::catalogue::TableLock;
+    const std::string path = catalogue_folder() + "/I_Laminado.DBF";
+    const bool at_open = state.range(0) != 0;
+    int shared_instead = 0;  // at open: someone else held a lock, nothing was looked for
+    for (auto _ : state) {
+        TableLock lock;
+        if (at_open && lock.try_exclusive(path)) {
+            quintaro::catalogue::remove_leftover_copies(path);
+            continue;
+        }
+        shared_instead += at_open ? 1 : 0;
+        if (lock.acquire(path, TableLock::Mode::Shared) != 0) {
+            state.SkipWithError("cannot lock the table");
+            break;
+        }
+    }
+    state.counters["shared_instead"] = shared_instead;
+}
+BENCHMARK(LockTable)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

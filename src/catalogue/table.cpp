@@ -6,6 +6,7 @@
 #include "catalogue/field_codec.h"
 #include "catalogue/record_order.h"
 #include "catalogue/table_file.h"
+#include "common/decimal.h"
 
 namespace quintaro::catalogue {
 
@@ -52,6 +53,8 @@ struct Table::Impl {
     void rebuild(int record, int fallback);
     void apply_order(std::vector<int> fields, std::string name);
     Status reload(int record, int fallback);
+    // Writes a change; on success takes the table as the post left it.
+    Status write(const RecordChange& change, bool stay_on_record);
 
     void start_buffer(EditState new_state, int record);
     void begin_edit();
@@ -102,6 +105,21 @@ Status Table::Impl::reload(int record, int fallback) {
     return success();
 }
 
+// The table as the post left it comes back with the post, read from the copy
+// before it replaced the file: once the rename is done nothing can fail, so a
+// post never says a row was not written when it was.
+Status Table::Impl::write(const RecordChange& change, bool stay_on_record) {
+    auto written = write_record(path, change);
+    if (!written)
+        return Status::failure(written.error());
+    drop_buffer();
+    const int record = written->record;
+    contents = std::move(written).value().contents;
+    rebuild(stay_on_record ? record : -1, row);
+    notify();
+    return success();
+}
+
 void Table::Impl::start_buffer(EditState new_state, int record) {
     state = new_state;
     edit_record = record;
@@ -132,6 +150,7 @@ void Table::Impl::drop_buffer() {
 Result<RecordChange> Table::Impl::buffer_change() const {
     RecordChange change;
     change.record = state == EditState::Insert ? -1 : edit_record;
+    change.fields_read = contents.fields;
     std::string refused;
     for (std::size_t f = 0; f < buffer.size(); ++f) {
         if (!changed[f])
@@ -160,13 +179,7 @@ Status Table::Impl::post() {
     const auto change = buffer_change();
     if (!change)
         return Status::failure(change.error());
-    const auto written = write_record(path, *change);
-    if (!written)
-        return Status::failure(written.error());
-    drop_buffer();
-    const Status reread = reload(*written, row);
-    notify();
-    return reread;
+    return write(*change, true);
 }
 
 template <typename Step>
@@ -189,7 +202,7 @@ Result<std::unique_ptr<Table>> Table::open(std::string_view file_name, const Tab
     auto path = locate_table(file_name, where);
     if (!path)
         return Opened::failure(path.error());
-    auto contents = read_table_file(*path);
+    auto contents = read_table_file(*path, Leftovers::Remove);
     if (!contents)
         return Opened::failure(contents.error());
 
@@ -314,6 +327,46 @@ std::string Table::text(std::string_view field) const {
     return cell == nullptr ? std::string() : cell->text;
 }
 
+std::optional<double> Table::number(std::string_view field) const {
+    const Cell* cell = impl_->current_cell(field_index(field));
+    return cell == nullptr ? std::nullopt : cell->number;
+}
+
+std::vector<std::string> Table::rows_without_number(const std::vector<std::string>& fields,
+                                                    std::string_view label) const {
+    std::vector<std::string> lines;
+    for (const auto& name : fields) {
+        if (field_index(name) < 0)
+            lines.push_back("o campo " + name + " não existe na tabela");
+    }
+    if (!lines.empty())
+        return lines;
+    const int label_field = field_index(label);
+    int line = 0;
+    for (const Record& record : impl_->contents.records) {
+        if (record.deleted)
+            continue;
+        ++line;
+        std::string faults;
+        for (const auto& name : fields) {
+            const Cell& cell = record.cells[static_cast<std::size_t>(field_index(name))];
+            double typed = 0.0;  // a text field holding a number reads as the box does
+            if (cell.number || (!cell.text.empty() && try_parse_decimal(cell.text, typed)))
+                continue;
+            faults += faults.empty() ? "" : ", ";
+            faults += cell.text.empty() ? name + " vazio"
+                                        : name + " \"" + cell.text + "\" não é um número";
+        }
+        if (faults.empty())
+            continue;
+        const std::string name =
+            label_field < 0 ? "" : record.cells[static_cast<std::size_t>(label_field)].text;
+        lines.push_back("linha " + std::to_string(line) + (name.empty() ? "" : " (" + name + ")") +
+                        ": " + faults);
+    }
+    return lines;
+}
+
 EditState Table::state() const {
     return impl_->state;
 }
@@ -371,13 +424,8 @@ Status Table::remove() {
     RecordChange change;
     change.record = impl_->current_record();
     change.mark_deleted = true;
-    const auto written = write_record(impl_->path, change);
-    if (!written)
-        return Status::failure(written.error());
-    impl_->drop_buffer();
-    const Status reread = impl_->reload(-1, impl_->row);
-    impl_->notify();
-    return reread;
+    change.fields_read = impl_->contents.fields;
+    return impl_->write(change, false);
 }
 
 Status Table::refresh() {

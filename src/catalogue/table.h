@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,8 +40,12 @@ enum class EditState { Browse, Edit, Insert };
 // are never visited. Moving while an edit is pending posts it first; a failed
 // post stops the move and returns its reason.
 //
-// The file is read whole at open and after every post, delete and refresh;
-// a pending edit is dropped when the Table is destroyed (post it first).
+// The file is read whole, under a shared lock, at open (which also removes the
+// copies that killed posts left beside it) and at refresh; a post or delete
+// writes under an exclusive lock and takes the whole table as it left it, so
+// the edits of other tables or programs on the same file are seen and kept.
+// A damaged file is refused with a message naming the damage. A pending edit
+// is dropped when the Table is destroyed (post it first).
 class Table {
   public:
     // Opens `file_name` (a bare name such as "L_Laminado.dbf") in the places of
@@ -85,6 +90,18 @@ class Table {
     // numeric field is an empty text; text decoded from Windows-1252. Reads the
     // edit buffer while an edit is pending.
     std::string text(std::string_view field) const;
+    // The current row's number field as a number; nothing for an empty field,
+    // a stored text that does not read as a number, or a text field.
+    std::optional<double> number(std::string_view field) const;
+
+    // Every visible row, in the natural order and counted from 1, where one of
+    // `fields` holds no number (a text field: no number as a box reads it,
+    // with the decimal comma), one line each, named by the row's `label`
+    // field: `linha 3 (ASTM A36): FY "25O" não é um número` or
+    // `linha 5 (AR350): FU vazio`; a field the table lacks is one line
+    // `o campo FY não existe na tabela`. The cursor does not move.
+    std::vector<std::string> rows_without_number(const std::vector<std::string>& fields,
+                                                 std::string_view label) const;
 
     // Editing like a dataset.
     EditState state() const;

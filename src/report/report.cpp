@@ -7,7 +7,8 @@
 
 namespace quintaro::report {
 
-bool write_report(checks::WindowKind kind, const checks::WorkingState& state, ReportSink& sink) {
+bool write_report(checks::WindowKind kind, const checks::WorkingState& state, ReportSink& sink,
+                  const ReportHeader& /*header*/) {
     if (const auto* member = dynamic_cast<const checks::MemberState*>(&state)) {
         write_member_report(*member, sink);
         return true;
@@ -24,10 +25,10 @@ bool calculate(checks::WindowKind kind, checks::Boxes& boxes, checks::Messages& 
 }
 
 bool write_window_report(checks::WindowKind kind, checks::Boxes& boxes, checks::Messages& messages,
-                         CheckedState checked, ReportSink& sink) {
+                         CheckedState checked, ReportSink& sink, const ReportHeader& header) {
     if (!checked.complete && !calculate(kind, boxes, messages, checked))
         return false;
-    return write_report(kind, checked.state, sink);
+    return write_report(kind, checked.state, sink, header);
 }
 
 }  // namespace quintaro::report

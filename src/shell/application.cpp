@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QIcon>
 
 #include "drawings/artwork.h"
@@ -23,6 +24,29 @@ QString class_name(const QObject* object) {
     const QString full = QString::fromLatin1(object->metaObject()->className());
     return full.mid(full.lastIndexOf(QLatin1Char(':')) + 1);
 }
+
+namespace {
+
+// The program ends with its main window: a report with edits not saved is
+// offered for saving first, and "Cancelar" keeps the program running.
+class KeepEditedReport : public QObject {
+  public:
+    KeepEditedReport(reporte::TReporte& report, QObject* parent)
+        : QObject(parent), report_(report) {}
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Close && !report_.mayLeaveDocument()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    reporte::TReporte& report_;
+};
+
+}  // namespace
 
 template <typename Window, typename... Args>
 Window* Windows::create(Args&&... args) {
@@ -77,6 +101,7 @@ Windows::Windows(const catalogue::TableLocation& where) {
     // Results computed with the steel that was in force are cleared when it
     // changes.
     QObject::connect(steel, &TEscolhe_Aco::steel_changed, main, &TForm1::clear_member_results);
+    main->installEventFilter(new KeepEditedReport(*report_window, main));
 
     main->set_window_finder([this](const char* name) {
         return qobject_cast<QDialog*>(find(QString::fromLatin1(name)));
@@ -123,11 +148,19 @@ int run(QApplication& app) {
     TForm1& main = windows.main_window();
     QObject::connect(&main, &TForm1::closed, &app, &QCoreApplication::quit);
     main.show();
+    QString message;
     if (!problems.isEmpty()) {
-        dialogs().error(&main, QStringLiteral("Quintaro"),
-                        QStringLiteral("Catálogos ausentes: as janelas desses perfis abrem "
-                                       "sem dados.\n\n") +
-                            problems.join(QStringLiteral("\n\n")));
+        message = QStringLiteral(
+                      "Catálogos ausentes: as janelas desses perfis abrem "
+                      "sem dados.\n\n") +
+                  problems.join(QStringLiteral("\n\n"));
+    }
+    const auto* steel = qobject_cast<TEscolhe_Aco*>(windows.find(QStringLiteral("TEscolhe_Aco")));
+    if (steel != nullptr && !steel->row_problems().isEmpty()) {
+        message += (message.isEmpty() ? QString() : QStringLiteral("\n\n")) + steel->row_problems();
+    }
+    if (!message.isEmpty()) {
+        dialogs().error(&main, QStringLiteral("Quintaro"), message);
     }
     const int status = app.exec();
     save_session(windows, session);

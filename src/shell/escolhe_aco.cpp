@@ -79,6 +79,21 @@ TEscolhe_Aco::TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* paren
     auto opened = catalogue::Table::open("tipo_aco.dbf", where);
     if (opened) {
         table_ = std::move(opened.value());
+        // A grade whose fy or fu is no number cannot be checked with; named
+        // at start-up rather than when a check first reads it.
+        const auto rows = table_->rows_without_number({"FY", "FU"}, "TIPO");
+        if (!rows.empty()) {
+            QStringList lines;
+            for (const std::string& row : rows) {
+                lines << QString::fromStdString(row);
+            }
+            row_problems_ =
+                QStringLiteral(
+                    "Na tabela de aços \"%1\", fy ou fu não é um número:\n%2\n"
+                    "Esses aços não podem ser usados nas verificações até serem "
+                    "corrigidos.")
+                    .arg(QString::fromStdString(table_->path()), lines.join(QLatin1Char('\n')));
+        }
     } else {
         open_failure_ = QString::fromStdString(opened.error());
         binding_->set_missing_message(

@@ -29,6 +29,9 @@ class TEscolhe_Aco : public QDialog {
     catalogue::Table* table() const { return table_.get(); }
     TableBinding& binding() { return *binding_; }
     const QString& open_failure() const { return open_failure_; }
+    // The rows of the steel table whose fy or fu is no number, as a message
+    // ("" when every row has both).
+    const QString& row_problems() const { return row_problems_; }
     // The steel taken by the last "Ok".
     const Steel& held_steel() const { return held_; }
 
@@ -48,6 +51,7 @@ class TEscolhe_Aco : public QDialog {
 
     std::unique_ptr<catalogue::Table> table_;
     QString open_failure_;
+    QString row_problems_;
     TableBinding* binding_ = nullptr;
     Steel held_;
 };

@@ -1,10 +1,15 @@
 #include "shell/report_sink.h"
 
-#include "report/report.h"
+#include <QDate>
+
 #include "shell/member_window.h"
 #include "shell/reporte/reporte.h"
+#include "shell/reporte/rich_edit.h"
 
 namespace quintaro::shell {
+
+ReporteSink::ReporteSink(reporte::TReporte& window, QImage picture)
+    : report::DocumentSink(*window.RichEdit1->document(), std::move(picture)), window_(window) {}
 
 void ReporteSink::show() {
     window_.show();
@@ -12,37 +17,33 @@ void ReporteSink::show() {
     window_.activateWindow();
 }
 
-void ReporteSink::clear() {
+void ReporteSink::empty_document() {
     window_.clearReport();
-    empty_ = true;
 }
 
 void ReporteSink::insert_picture() {
     // At the top the picture goes in through the clipboard, as it is pasted
     // by hand; anywhere else it is inserted where the text ends.
-    if (empty_) {
-        window_.pastePictureFirst(picture_);
-    } else {
-        window_.insertPicture(picture_);
+    if (!nothing_written()) {
+        report::DocumentSink::insert_picture();
+        return;
     }
-    empty_ = false;
+    window_.pastePictureFirst(picture());
+    picture_placed();
 }
 
-void ReporteSink::append_line(std::string_view text) {
-    reporte::ReportStyle style;
-    style.bold = style_ != report::Style::Plain;
-    style.underline = style_ == report::Style::BoldUnderline;
-    const QColor colour =
-        colour_.window_text ? QColor() : QColor(colour_.red, colour_.green, colour_.blue);
-    window_.appendParagraph(QString::fromUtf8(text.data(), qsizetype(text.size())), size_, style,
-                            colour);
-    empty_ = false;
-}
-
-void write_report_into(MemberWindow& window, reporte::TReporte& report_window) {
+void write_report_into(MemberWindow& window, reporte::TReporte& report_window,
+                       const WindowReportWriter& writer) {
+    if (!report_window.mayLeaveDocument())
+        return;
+    const report::ReportHeader header = report::stamped_header(
+        report_window.reportData(),
+        QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString());
     ReporteSink sink(report_window, window.section_picture());
-    report::write_window_report(window.descriptor().kind, window.boxes(), window.messages(),
-                                {window.state(), window.check_complete()}, sink);
+    if (writer(window.descriptor().kind, window.boxes(), window.messages(),
+               {window.state(), window.check_complete()}, sink, header)) {
+        report_window.reportWritten();
+    }
 }
 
 void connect_report(MemberWindow& window, reporte::TReporte& report_window) {

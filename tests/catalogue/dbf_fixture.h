@@ -12,11 +12,13 @@
 
 namespace quintaro::catalogue::testing {
 
-// A fresh folder under the system's temporary folder, removed afterwards.
+// A fresh folder under the system's temporary folder (or under `base`),
+// removed afterwards.
 class TempFolder {
   public:
-    TempFolder() {
-        std::string name = (std::filesystem::temp_directory_path() / "quintaro-XXXXXX").string();
+    explicit TempFolder(
+        const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::string name = (base / "quintaro-XXXXXX").string();
         if (mkdtemp(name.data()) == nullptr)
             throw std::runtime_error("mkdtemp failed");
         path_ = name;

@@ -272,5 +272,39 @@ TEST(TableCursor, EveryMoveAndOrderChangeIsAnnounced) {
     EXPECT_EQ(calls, 4);
 }
 
+TEST(TableCursor, RowsWithoutANumberAreNamedWithoutMovingTheCursor) {
+    TempFolder folder;
+    const std::vector<testing::FieldLayout> steel = {
+        {"TIPO", 'C', 20, 0}, {"FY", 'N', 6, 2}, {"FU", 'N', 6, 2}, {"NOTA", 'C', 8, 0}};
+    write_dbf(folder, "tipo_aco.dbf", steel,
+              {
+                  {{"MR250", "25.00", "40.00", "25,0"}},
+                  {{"ASTM A36", "25O", "40.00", ""}},
+                  {{"AR350", "35.00", "", "x"}},
+                  {{"apagado", "x", "x", ""}, true},  // deleted rows are not counted
+                  {{"AR415", "-", "abc", "41,5"}},
+                  {{"", "34.50", "45", "1,0e1"}},
+              });
+    auto table = open_table(folder, "tipo_aco.dbf");
+    ASSERT_NE(table, nullptr);
+    ASSERT_TRUE(table->next().ok());
+    EXPECT_EQ(table->number("FY"), std::nullopt);  // "25O"
+    EXPECT_EQ(table->number("FU"), 40.0);
+    EXPECT_EQ(table->rows_without_number({"FY", "FU"}, "TIPO"),
+              (std::vector<std::string>{
+                  "linha 2 (ASTM A36): FY \"25O\" não é um número",
+                  "linha 3 (AR350): FU vazio",
+                  "linha 4 (AR415): FY \"-\" não é um número, FU \"abc\" não é um número",
+              }));
+    // A text field holding a number with the decimal comma is a number, as
+    // a box reads it.
+    EXPECT_EQ(table->rows_without_number({"NOTA"}, "TIPO"),
+              (std::vector<std::string>{"linha 2 (ASTM A36): NOTA vazio",
+                                        "linha 3 (AR350): NOTA \"x\" não é um número"}));
+    EXPECT_EQ(table->rows_without_number({"FY", "FX"}, "TIPO"),
+              (std::vector<std::string>{"o campo FX não existe na tabela"}));
+    EXPECT_EQ(table->text("TIPO"), "ASTM A36");  // still the second row
+}
+
 }  // namespace
 }  // namespace quintaro::catalogue

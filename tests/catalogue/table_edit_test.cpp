@@ -249,6 +249,8 @@ TEST_F(Editing, APostToAReadOnlyFileFailsAndKeepsFileAndBuffer) {
 
 TEST_F(Editing, AFailingWriteLeavesTheFileAsItWasAndKeepsTheEdit) {
     // A file-size limit makes every write past it fail, as a full disk does.
+    // SIGXFSZ keeps its default action (ending the process): the post itself
+    // must keep the signal from ending the program.
     struct Case {
         const char* what;
         bool insert;
@@ -260,7 +262,7 @@ TEST_F(Editing, AFailingWriteLeavesTheFileAsItWasAndKeepsTheEdit) {
          true,
          {"W 200 x 22,5", "W 200 x 15,0", "W 250 x 17,9", "W 200 x 22,5"}},
     };
-    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    const auto old_handler = std::signal(SIGXFSZ, SIG_DFL);
     for (const auto& c : cases) {
         const std::string before = file_bytes(path());
         // The copy is cut short in the first case; in the second it fits exactly
@@ -279,7 +281,10 @@ TEST_F(Editing, AFailingWriteLeavesTheFileAsItWasAndKeepsTheEdit) {
         ::setrlimit(RLIMIT_FSIZE, &old);
 
         ASSERT_FALSE(posted.ok()) << c.what;
-        EXPECT_NE(posted.error().find("não foi alterado"), std::string::npos) << posted.error();
+        EXPECT_NE(posted.error().find("o arquivo passaria do tamanho permitido. O arquivo não foi "
+                                      "alterado."),
+                  std::string::npos)
+            << posted.error();
         EXPECT_EQ(file_bytes(path()), before) << c.what;
         EXPECT_EQ(table_->text("BITOLA"), "W 200 x 22,5") << c.what;
         EXPECT_EQ(count_files(), 1) << c.what << ": a copy was left behind";
@@ -287,6 +292,34 @@ TEST_F(Editing, AFailingWriteLeavesTheFileAsItWasAndKeepsTheEdit) {
         EXPECT_EQ(rows_on_disk(), c.rows_after) << c.what;
     }
     std::signal(SIGXFSZ, old_handler);
+}
+
+TEST_F(Editing, ATableThatCannotBeReadSaysSo) {
+    // Mode 000: as root (who reads anything) the case runs as "nobody".
+    ASSERT_EQ(::chmod(folder_.path().c_str(), 0777), 0);
+    ASSERT_TRUE(table_->set_text("PESO", "13,5").ok());  // opened while readable
+    ASSERT_EQ(::chmod(path().c_str(), 0), 0);
+    Unprivileged nobody;
+    if (!nobody.ok())
+        GTEST_SKIP() << "running as root and cannot drop to another user";
+    const Status posted = table_->post();
+    ASSERT_FALSE(posted.ok());
+    EXPECT_NE(posted.error().find("sem permissão de leitura"), std::string::npos) << posted.error();
+    auto opened = Table::open(kName, {folder_.path().string(), ""});
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(opened.error(),
+              "Não foi possível ler a tabela \"" + path() + "\": sem permissão de leitura.");
+}
+
+TEST_F(Editing, AnEditOfARowDeletedMeanwhileIsRefused) {
+    auto other = reopen();
+    ASSERT_TRUE(other->remove().ok());  // W 150 x 13,0
+    ASSERT_TRUE(table_->set_text("PESO", "13,5").ok());
+    const Status posted = table_->post();
+    ASSERT_FALSE(posted.ok());
+    EXPECT_NE(posted.error().find("o registro foi apagado"), std::string::npos) << posted.error();
+    EXPECT_EQ(table_->text("PESO"), "13,5");  // the edit is kept
+    EXPECT_EQ(rows_on_disk(), (std::vector<std::string>{"W 200 x 15,0", "W 250 x 17,9"}));
 }
 
 TEST_F(Editing, APostStampsTodayAsTheLastUpdate) {

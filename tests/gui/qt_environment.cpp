@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -11,6 +13,7 @@ class QtEnvironment : public ::testing::Environment {
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
         static int argc = 1;
         static char name[] = "gui_tests";
         static char* argv[] = {name, nullptr};
@@ -21,6 +24,7 @@ class QtEnvironment : public ::testing::Environment {
 
   private:
     QApplication* app_ = nullptr;
+    QTemporaryDir settings_;
 };
 
 [[maybe_unused]] ::testing::Environment* const environment =

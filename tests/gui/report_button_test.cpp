@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QClipboard>
+#include <QDate>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
@@ -11,6 +14,7 @@
 
 #include "gui_testing.h"
 #include "report/rtf/rtf.h"
+#include "scripted_dialogs.h"
 #include "shell/escolhe_aco.h"
 #include "shell/member_windows.h"
 #include "shell/report_sink.h"
@@ -136,6 +140,60 @@ TEST_F(RelatorioButton, SavedRtfReadsBackWithTheSameParagraphs) {
     for (QTextBlock b = back.begin(); b.isValid(); b = b.next())
         read << b.text();
     EXPECT_EQ(read, paragraphs());
+}
+
+// What is typed in "Dados do relatório" reaches the report writer with the
+// date, the standard and the program.
+TEST_F(RelatorioButton, ReportDataReachesTheWriter) {
+    auto* scripted = new reporte::testing::ScriptedDialogs;
+    report.setDialogs(std::unique_ptr<reporte::ReporteDialogs>(scripted));
+    report::ReportHeader typed;
+    typed.project = "Galpão Norte";
+    typed.member = "V-12";
+    typed.engineer = "Eng. Ana Lima";
+    scripted->data = typed;
+    report.findChild<QAction*>("DadosRelatorio1")->trigger();
+    set(&rolled, "R_Nd", "100");
+    std::optional<report::ReportHeader> given;
+    shell::write_report_into(rolled, report,
+                             [&given](checks::WindowKind kind, checks::Boxes& boxes,
+                                      checks::Messages& messages, report::CheckedState checked,
+                                      report::ReportSink& sink, const report::ReportHeader& h) {
+                                 given = h;
+                                 return report::write_window_report(kind, boxes, messages, checked,
+                                                                    sink, h);
+                             });
+    ASSERT_TRUE(given);
+    EXPECT_EQ(given->project, "Galpão Norte");
+    EXPECT_EQ(given->member, "V-12");
+    EXPECT_EQ(given->engineer, "Eng. Ana Lima");
+    EXPECT_EQ(given->date, QDate::currentDate().toString("dd/MM/yyyy").toStdString());
+    EXPECT_EQ(given->standard, "NBR 8800:1986");
+    EXPECT_EQ(given->program, "Quintaro");
+    EXPECT_EQ(given->version, report::program_version());
+    EXPECT_TRUE(paragraphs().contains(QStringLiteral("Rd(Nd) = 373,50 kN")));
+}
+
+// A report the user has edited is not written over without asking:
+// "Cancelar" keeps it, edits and all; "Descartar" lets the new one in.
+TEST_F(RelatorioButton, NewReportOverAnEditedOneAsksFirst) {
+    auto* scripted = new reporte::testing::ScriptedDialogs;
+    report.setDialogs(std::unique_ptr<reporte::ReporteDialogs>(scripted));
+    set(&rolled, "R_Nd", "100");
+    press(&rolled, "BitBtn2");
+    const QStringList written = paragraphs();
+    EXPECT_FALSE(report.RichEdit1->document()->isModified());
+    report.RichEdit1->moveCursor(QTextCursor::End);
+    QTest::keyClicks(report.RichEdit1, "nota");
+    scripted->answers.push_back(reporte::ReporteDialogs::SaveAnswer::Cancel);
+    press(&rolled, "BitBtn2");
+    EXPECT_EQ(scripted->questions.size(), 1);
+    EXPECT_EQ(paragraphs().last(), written.last() + "nota");
+    scripted->answers.push_back(reporte::ReporteDialogs::SaveAnswer::Discard);
+    press(&rolled, "BitBtn2");
+    EXPECT_EQ(scripted->questions.size(), 2);
+    EXPECT_EQ(paragraphs(), written);
+    EXPECT_FALSE(report.RichEdit1->document()->isModified());
 }
 
 }  // namespace

@@ -58,5 +58,19 @@ TEST_F(Steel, AMissingSteelTableLeavesEmptyBoxesAndSaysSo) {
     EXPECT_TRUE(dialogs.messages.front().contains("tipo_aco.dbf"));
 }
 
+TEST_F(Steel, GradesWhoseFyOrFuIsNoNumberAreNamedWhenTheWindowIsCreated) {
+    EXPECT_TRUE(window.row_problems().isEmpty());
+    write_dbf(folder.path() + "/tipo_aco.dbf",
+              {{"TIPO", 'C', 20, 0}, {"FY", 'C', 8, 0}, {"FU", 'N', 8, 2}},
+              {{"MR250", "25", "40"}, {"ASTM A36", "25O", "40"}, {"AR350", "35", ""}});
+    shell::TEscolhe_Aco damaged(folder.location());
+    EXPECT_EQ(damaged.row_problems(),
+              "Na tabela de aços \"" + folder.path() +
+                  "/tipo_aco.dbf\", fy ou fu não é um número:\n"
+                  "linha 2 (ASTM A36): FY \"25O\" não é um número\n"
+                  "linha 3 (AR350): FU vazio\n"
+                  "Esses aços não podem ser usados nas verificações até serem corrigidos.");
+}
+
 }  // namespace
 }  // namespace quintaro::testing

@@ -15,60 +15,17 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
-#include <deque>
 
 #include "report/rtf/rtf.h"
+#include "scripted_dialogs.h"
 #include "shell/reporte/format_converters.h"
 #include "shell/reporte/reporte.h"
 #include "shell/reporte/rich_edit.h"
 
 using namespace quintaro::reporte;
+using quintaro::reporte::testing::ScriptedDialogs;
 
 namespace {
-
-// Dialogs that answer from a script and record what they were shown.
-class ScriptedDialogs : public ReporteDialogs {
-  public:
-    std::deque<std::optional<OpenChoice>> opens;
-    std::deque<std::optional<SaveChoice>> saves;
-    QString print_to_pdf;                      // empty: the print dialog is cancelled
-    std::optional<PrintMargins> page_margins;  // empty: page setup cancelled
-    QStringList filters;
-    QStringList messages;
-    PrintMargins margins_shown;
-
-    std::optional<OpenChoice> openFile(QWidget*, const QString& filter) override {
-        filters << filter;
-        auto c = opens.front();
-        opens.pop_front();
-        return c;
-    }
-    std::optional<SaveChoice> saveFile(QWidget*, const QString& filter) override {
-        filters << filter;
-        auto c = saves.front();
-        saves.pop_front();
-        return c;
-    }
-    bool printSetup(QWidget*, QPrinter& printer) override {
-        if (print_to_pdf.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(print_to_pdf);
-        return true;
-    }
-    bool pageSetup(QWidget*, PrintMargins& margins) override {
-        margins_shown = margins;
-        if (!page_margins)
-            return false;
-        margins = *page_margins;
-        return true;
-    }
-    bool busy_cursor_at_message = false;
-    void message(QWidget*, const QString& text) override {
-        messages << text;
-        busy_cursor_at_message = busy_cursor_at_message || QGuiApplication::overrideCursor();
-    }
-};
 
 SofficeSettings no_libreoffice() {
     return {};

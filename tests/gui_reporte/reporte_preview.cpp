@@ -1,17 +1,21 @@
-// Shows the report window with a short sample report, for looking at it (and
-// for the screenshot in docs/).
+// Shows the report window with a short sample report and its summary table,
+// for looking at it (and for the screenshots in docs/).
+//   reporte_preview [MILLISECONDS] [--visualizar]
+// MILLISECONDS: quit after so long; --visualizar: open the print preview.
 #include <QApplication>
 #include <QPainter>
 #include <QTimer>
+#include <QToolButton>
 
+#include "report/document/document_sink.h"
 #include "shell/reporte/reporte.h"
+#include "shell/reporte/rich_edit.h"
 
-using quintaro::reporte::ReportStyle;
-using quintaro::reporte::TReporte;
+using namespace quintaro;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    TReporte window;
+    reporte::TReporte window;
     QImage picture(160, 120, QImage::Format_RGB32);
     picture.fill(Qt::white);
     {
@@ -22,18 +26,54 @@ int main(int argc, char** argv) {
         p.drawRect(30, 98, 100, 12);
     }
     window.pastePictureFirst(picture);
-    window.appendParagraph("Dimensionamento Perfil I Laminado", 12, {true, false, true});
-    window.appendParagraph("", 11, {});
-    window.appendParagraph("Propriedades do Aço", 11, {true, false, false});
-    window.appendParagraph("Tipo = ASTM A36", 11, {});
-    window.appendParagraph("fy = 25,00 kN/cm²", 11, {});
-    window.appendParagraph("λ = 87,50  β = 0,50  σ = 12,30 kN/cm²", 11, {});
-    window.appendParagraph("", 11, {});
-    window.appendParagraph("Ok! Perfil suporta ao esforço solicitado!", 11, {}, QColor(0, 128, 0));
-    window.appendParagraph("Não Ok! Perfil não suporta ao esforço solicitado!", 11, {},
-                           QColor(255, 0, 0));
+    report::DocumentSink sink(*window.RichEdit1->document(), picture);
+    sink.set_size(12);
+    sink.set_style(report::Style::BoldUnderline);
+    sink.append_line("Dimensionamento Perfil I Laminado");
+    sink.set_size(11);
+    sink.set_style(report::Style::Plain);
+    sink.append_line("");
+    sink.begin_table({{"Verificação", 34, report::Align::Left},
+                      {"Solicitação", 18, report::Align::Right},
+                      {"Resistência", 18, report::Align::Right},
+                      {"Sd/Rd", 10, report::Align::Right},
+                      {"Resultado", 20, report::Align::Left}});
+    sink.table_row({{"Compressão"},
+                    {"150,00 kN"},
+                    {"373,50 kN"},
+                    {"0,40"},
+                    {"Ok!", report::Style::Plain, report::kPassGreen}});
+    sink.table_row({{"Cortante"},
+                    {"20,00 kN"},
+                    {"86,83 kN"},
+                    {"0,23"},
+                    {"Ok!", report::Style::Plain, report::kPassGreen}});
+    sink.table_row({{"Flexão em x", report::Style::Bold},
+                    {"400,00 kN*cm", report::Style::Bold},
+                    {"357,14 kN*cm", report::Style::Bold},
+                    {"1,12", report::Style::Bold},
+                    {"Não Ok! ◄ governa", report::Style::Bold, report::kFailRed}});
+    sink.end_table();
+    sink.append_line("");
+    sink.set_style(report::Style::Bold);
+    sink.append_line("Propriedades do Aço");
+    sink.set_style(report::Style::Plain);
+    sink.append_line("Tipo = ASTM A36");
+    sink.append_line("fy = 25,00 kN/cm²");
+    sink.append_line("λ = 87,50  β = 0,50  σ = 12,30 kN/cm²");
+    sink.append_line("");
+    sink.set_colour(report::kPassGreen);
+    sink.append_line("Ok! Perfil suporta ao esforço solicitado!");
+    sink.set_colour(report::kFailRed);
+    sink.append_line("Não Ok! Perfil não suporta ao esforço solicitado!");
+    sink.set_colour(report::kWindowText);
+    window.reportWritten();
     window.show();
-    if (argc > 1)
-        QTimer::singleShot(QString(argv[1]).toInt(), &app, &QApplication::quit);
+    const QStringList args = app.arguments();
+    if (args.contains("--visualizar")) {
+        QTimer::singleShot(300, &window, [&window] { window.PreviewButton->click(); });
+    }
+    if (args.size() > 1 && args[1].toInt() > 0)
+        QTimer::singleShot(args[1].toInt(), &app, &QApplication::quit);
     return app.exec();
 }

@@ -12,6 +12,7 @@
 
 #include "checks/frame.h"
 #include "csv.h"
+#include "lote.h"
 #include "search/dbf_fixture.h"
 
 namespace {
@@ -153,6 +154,29 @@ TEST(LoteLightest, RowThatCannotBeSearchedIsReported) {
     // 22,5·10 = 225: the lightest passes with equality.
     EXPECT_EQ(cell(r.out, 2, "perfil"), "B");
     EXPECT_EQ(cell(r.out, 2, "resposta1"), "Ok!");
+}
+
+TEST(LoteSteel, AGradeWhoseFyOrFuIsNoNumberIsRefusedNamingIt) {
+    ScratchFolder folder("lote-steel");
+    write_dbf(folder.path() / "tipo_aco.dbf", {{"TIPO", true}, {"FY", true}, {"FU"}},
+              {{"A36", "25", "40"}, {"B", "25O", "40"}, {"C", "", "40"}});
+    struct Case {
+        const char* grade;
+        const char* named;  // "" = accepted
+    };
+    const Case cases[] = {
+        {"A36", ""},  // a text field holding a number is a number
+        {"B", "aço 'B' em "},
+        {"B", "/tipo_aco.dbf: fy ou fu não é um número (FY \"25O\", FU \"40\")"},
+        {"C", "fy ou fu não é um número (FY \"\", FU \"40\")"},
+    };
+    for (const auto& c : cases) {
+        const auto steel = quintaro::lote::load_steel(folder.path().string(), c.grade);
+        EXPECT_EQ(steel.ok(), *c.named == '\0') << c.grade << ": " << steel.error();
+        if (!steel.ok()) {
+            EXPECT_NE(steel.error().find(c.named), std::string::npos) << steel.error();
+        }
+    }
 }
 
 }  // namespace

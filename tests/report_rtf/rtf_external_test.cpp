@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "report/document/document_sink.h"
 #include "report/rtf/rtf.h"
 #include "rtf_test_support.h"
 
@@ -136,7 +138,7 @@ TEST_F(RtfAgainstLibreOffice, OurRtfRoundTripsThroughLibreOfficeWithFormatting) 
     EXPECT_NE(got[5].find("#008000"), std::string::npos) << got[5];
 }
 
-TEST_F(RtfAgainstLibreOffice, LoadsLibreOfficeRtfWithBoldColoursPictureAndFlattenedTable) {
+TEST_F(RtfAgainstLibreOffice, LoadsLibreOfficeRtfWithBoldColoursPictureAndTable) {
     const QString picture_path = dir_.filePath("pic.png");
     testing::test_picture().save(picture_path);
     const QString html_path = dir_.filePath("fonte.html");
@@ -145,7 +147,7 @@ TEST_F(RtfAgainstLibreOffice, LoadsLibreOfficeRtfWithBoldColoursPictureAndFlatte
     html.write(R"(<html><head><meta charset="utf-8"></head><body>
 <p><b>Negrito</b> normal <span style="color:#ff0000">vermelho</span> ação λ</p>
 <p><img src="pic.png" width="40" height="30"></p>
-<table><tr><td>a1</td><td>b1</td></tr></table>
+<table border="1" cellspacing="0" width="100%"><tr><td width="40%">a1</td><td width="60%">b1</td></tr></table>
 <p style="color:#008000"><i>fim</i></p></body></html>)");
     html.close();
 
@@ -165,6 +167,86 @@ TEST_F(RtfAgainstLibreOffice, LoadsLibreOfficeRtfWithBoldColoursPictureAndFlatte
     EXPECT_EQ(text[3], "b1");
     EXPECT_EQ(text[4], "fim");
     EXPECT_NE(got[4].find("italic #008000"), std::string::npos) << got[4];
+    // LibreOffice rounds the widths it was given in the page it imagines.
+    const auto tables = testing::describe_tables(doc);
+    ASSERT_EQ(tables.size(), 1u);
+    const QRegularExpression shape(
+        "^1x2 header 0 ruled 1px width 100% columns (\\d+)%/(\\d+)% \\| a1\\|b1$");
+    const auto m = shape.match(QString::fromStdString(tables[0]));
+    ASSERT_TRUE(m.hasMatch()) << tables[0];
+    EXPECT_NEAR(m.captured(1).toInt(), 40, 1);
+}
+
+// A summary of two rows written through the report sink: LibreOffice reads
+// the same cells, in columns of 34 and 66 % of the width, and lays the page
+// out as A4 with the printer's margins.
+TEST_F(RtfAgainstLibreOffice, ReadsOurTableCellByCellOnA4WithOurMargins) {
+    QTextDocument doc;
+    report::DocumentSink sink(doc, QImage(), "DejaVu Sans");
+    sink.append_line("Resumo");
+    sink.begin_table(
+        {{"Verificação", 34, report::Align::Left}, {"Resultado", 66, report::Align::Right}});
+    sink.table_row({{"Compressão"}, {"Ok!", report::Style::Plain, report::kPassGreen}});
+    sink.table_row({{"Flexão x", report::Style::Bold},
+                    {"Não Ok! ◄ governa", report::Style::Bold, report::kFailRed}});
+    sink.end_table();
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    QTextCursor end(&doc);
+    end.movePosition(QTextCursor::End);
+    end.insertBlock(right);
+    end.insertText("fim");
+    const QString path = dir_.filePath("tabela.rtf");
+    ASSERT_TRUE(save_rtf_file(doc, path).ok());
+
+    const QString html = convert(path, "html:XHTML Writer File:UTF8", "html");
+    ASSERT_FALSE(html.isEmpty());
+    QFile file(html);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    QStringList rows;
+    QList<double> widths;
+    static const QRegularExpression row_pattern("<tr[^>]*>(.*?)</tr>");
+    static const QRegularExpression cell_pattern("<td[^>]*width:([0-9.]+)in[^>]*>(.*?)</td>");
+    static const QRegularExpression tag("<[^>]*>");
+    for (const auto& r : row_pattern.globalMatch(page)) {
+        QStringList cells;
+        for (const auto& c : cell_pattern.globalMatch(r.captured(1))) {
+            cells << c.captured(2).remove(tag);
+            if (rows.isEmpty())
+                widths << c.captured(1).toDouble();
+        }
+        rows << cells.join('|');
+    }
+    EXPECT_EQ(rows.join(" / ").toStdString(),
+              "Verificação|Resultado / Compressão|Ok! / Flexão x|Não Ok! ◄ governa");
+    ASSERT_EQ(widths.size(), 2);
+    EXPECT_NEAR(widths[0] / (widths[0] + widths[1]), 0.34, 0.005);
+
+    // A4 is 595.3 x 841.9 pt; the text begins 25 mm = 70.9 pt from the left
+    // and the right-aligned line ends 15 mm = 42.5 pt from the right.
+    const QString pdf = convert(path, "pdf", "pdf");
+    ASSERT_FALSE(pdf.isEmpty());
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    const QString facts = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(
+        facts.contains(QRegularExpression("Page size: +595\\.[0-9]+ x 841\\.[0-9]+ pts \\(A4\\)")))
+        << facts.toStdString();
+    QProcess words;
+    words.start("pdftotext", {"-bbox", pdf, "-"});
+    ASSERT_TRUE(words.waitForFinished(60000));
+    const QString boxes = QString::fromUtf8(words.readAllStandardOutput());
+    const auto box = [&boxes](const QString& word, int group) {
+        static const QString pattern =
+            "<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>%1</word>";
+        const auto m = QRegularExpression(pattern.arg(word)).match(boxes);
+        return m.hasMatch() ? m.captured(group).toDouble() : -1.0;
+    };
+    constexpr double kPointsPerMm = 72 / 25.4;
+    EXPECT_NEAR(box("Resumo", 1), 25 * kPointsPerMm, 1.0);
+    EXPECT_NEAR(box("fim", 2), 595.28 - 15 * kPointsPerMm, 1.0);
 }
 
 }  // namespace

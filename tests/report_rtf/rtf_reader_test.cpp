@@ -50,7 +50,7 @@ TEST_F(RtfReader, WordProcessorConstructs) {
          "um|dois\xE2\x80\xA8tres\tquatro"},
         {"backslash-newline is a paragraph", "{\\rtf1 um\\\ndois}", "um|dois"},
         {"escaped braces and backslash", R"({\rtf1 \{x\} \\ \~y})", "{x} \\ \xC2\xA0y"},
-        {"tables become paragraphs",
+        {"table cells in order",
          R"({\rtf1\trowd\cellx1000\cellx2000\intbl a1\cell b1\cell\row\pard fim\par})",
          "a1|b1|fim"},
         {"starred destinations skipped", R"({\rtf1{\*\generator Writer;}{\*\unknown {x}y}z})", "z"},

@@ -9,7 +9,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 #include <string>
 #include <vector>
@@ -69,6 +71,44 @@ inline std::vector<std::string> describe(const QTextDocument& doc) {
     std::vector<std::string> out;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         out.push_back(describe_block(doc, b));
+    return out;
+}
+
+// Each table of the document as its shape and rules, then its rows with the
+// cells' texts: "2x3 header 1 ruled 1px width 100% columns 40%/35%/25% |
+// a|b|c / d|e|f". Widths are rounded to whole percent.
+inline std::vector<std::string> describe_tables(const QTextDocument& doc) {
+    std::vector<std::string> out;
+    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+        const auto* table = qobject_cast<QTextTable*>(it.currentFrame());
+        if (table == nullptr)
+            continue;
+        const QTextTableFormat f = table->format();
+        QString d = QStringLiteral("%1x%2 header %3 ")
+                        .arg(table->rows())
+                        .arg(table->columns())
+                        .arg(f.headerRowCount());
+        d += f.border() > 0 ? QStringLiteral("ruled %1px").arg(f.border()) : "unruled";
+        d += QStringLiteral(" width %1%").arg(qRound(f.width().rawValue()));
+        QStringList widths;
+        for (const QTextLength& w : f.columnWidthConstraints())
+            widths << (w.type() == QTextLength::PercentageLength
+                           ? QString::number(qRound(w.rawValue())) + "%"
+                           : QStringLiteral("?"));
+        d += " columns " + widths.join('/') + " |";
+        for (int r = 0; r < table->rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                QStringList paragraphs;
+                for (auto b = cell.begin(); !b.atEnd(); ++b)
+                    paragraphs << b.currentBlock().text();
+                cells << paragraphs.join("¶");
+            }
+            d += (r == 0 ? " " : " / ") + cells.join('|');
+        }
+        out.push_back(d.toStdString());
+    }
     return out;
 }
 

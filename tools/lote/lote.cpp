@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "catalogue/table.h"
+#include "common/decimal.h"
 #include "csv.h"
 #include "search/catalogue_driver.h"
 #include "search/lightest.h"
@@ -413,8 +414,18 @@ Result<SteelBoxes> load_steel(const std::string& tables_dir, const std::string& 
     std::string known;
     while (!t.eof()) {
         const std::string tipo = t.text("TIPO");
-        if (grade.empty() || trim(tipo) == grade)
+        if (grade.empty() || trim(tipo) == grade) {
+            // A grade whose fy or fu is no number stops the batch before any row.
+            double value = 0.0;
+            if (!try_parse_decimal(t.text("FY"), value) ||
+                !try_parse_decimal(t.text("FU"), value)) {
+                return Result<SteelBoxes>::failure("aço '" + trim(tipo) + "' em " + t.path() +
+                                                   ": fy ou fu não é um número (FY \"" +
+                                                   t.text("FY") + "\", FU \"" + t.text("FU") +
+                                                   "\")");
+            }
             return SteelBoxes{tipo, t.text("FY"), t.text("FU")};
+        }
         known += (known.empty() ? "" : ", ") + trim(tipo);
         if (auto moved = t.next(); !moved)
             return Result<SteelBoxes>::failure(moved.error());

@@ -18,8 +18,8 @@ Status load_rtf_file(const QString& path, QTextDocument& document) {
                     document);
 }
 
-Status save_rtf_file(const QTextDocument& document, const QString& path) {
-    const std::string text = write_rtf(document);
+Status save_rtf_file(const QTextDocument& document, const QString& path, const PageSetup& page) {
+    const std::string text = write_rtf(document, page);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 #include <algorithm>
 #include <atomic>
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <unordered_set>
+#include <variant>
 #include <vector>
 
 #include "common/windows1252.h"
@@ -29,6 +31,16 @@ constexpr std::size_t kMaxDepth = 1000;
 constexpr int kMaxHalfPoints = 3276;    // 1638 points, the largest size word processors offer
 constexpr int kMaxIndentTwips = 31680;  // 22 inches
 constexpr double kMaxPicturePixels = 10000;
+constexpr int kMaxPageTwips = 31680;  // 22 inches, the largest paper word processors offer
+// Word processors allow 63 columns; a table beyond so many cells is read as
+// several tables, so that a hostile file cannot make one of millions of cells.
+constexpr std::size_t kMaxColumns = 64;
+constexpr std::size_t kMaxTableCells = 20000;
+// Room between a cell's rule and its text, in twips, when the file gives none.
+constexpr int kDefaultCellGap = 60;
+// Room above and below a table, in pixels, as the report's tables have it: the
+// text layout does not show an empty paragraph right before or after a table.
+constexpr double kTableSpace = 12;
 
 enum class Destination { Text, Skip, FontTable, ColourTable, Picture };
 enum class PictureKind { None, Png, Jpeg, Other };
@@ -50,6 +62,7 @@ struct ParaState {
     int first = 0;  // twips
     int left = 0;
     int right = 0;
+    bool in_table = false;  // \intbl
 };
 
 struct Group {
@@ -72,6 +85,40 @@ struct Paragraph {
     QTextBlockFormat block;
     QTextCharFormat end_format;
     std::vector<Piece> pieces;
+};
+
+// A table row's properties (\trowd to the next \trowd), in twips.
+struct RowDefinition {
+    int left = 0;  // \trleft
+    int gap = -1;  // \trgaph; -1 when not given
+    bool header = false;
+    bool ruled = false;
+    int border = 0;
+    std::vector<int> edges;  // \cellx, from the left margin
+};
+
+struct TableCell {
+    std::vector<Paragraph> paragraphs;
+};
+
+struct TableRow {
+    RowDefinition definition;
+    std::vector<TableCell> cells;
+};
+
+struct Table {
+    std::vector<TableRow> rows;
+    std::size_t columns = 0;
+};
+
+using Item = std::variant<Paragraph, Table>;
+
+// RTF's defaults: US Letter with margins of an inch and a quarter at the sides.
+struct Page {
+    int width = 12240;
+    int left = 1800;
+    int right = 1800;
+    int text_width() const { return std::max(1, width - left - right); }
 };
 
 struct Font {
@@ -149,20 +196,20 @@ QString decode_byte(unsigned char byte, int code_page) {
 
 const std::unordered_set<std::string>& skipped_destinations() {
     static const std::unordered_set<std::string> words = {
-        "stylesheet", "info",      "header",        "headerl",
-        "headerr",    "headerf",   "footer",        "footerl",
-        "footerr",    "footerf",   "footnote",      "annotation",
-        "pntxta",     "pntxtb",    "objdata",       "nonshppict",
-        "xe",         "tc",        "txe",           "rxe",
-        "fldinst",    "filetbl",   "listtable",     "listoverridetable",
-        "revtbl",     "rsidtbl",   "generator",     "template",
-        "pgdsctbl",   "themedata", "datastore",     "latentstyles",
-        "docvar",     "falt",      "panose",        "bkmkstart",
-        "bkmkend",    "userprops", "xmlnstbl",      "colorschememapping",
-        "fchars",     "lchars",    "pgptbl",        "mmathPr",
-        "atnid",      "atnauthor", "ftnsep",        "ftnsepc",
-        "aftnsep",    "aftnsepc",  "wgrffmtfilter", "shpinst",
-        "objclass"};
+        "stylesheet", "info",        "header",        "headerl",
+        "headerr",    "headerf",     "footer",        "footerl",
+        "footerr",    "footerf",     "footnote",      "annotation",
+        "pntxta",     "pntxtb",      "objdata",       "nonshppict",
+        "xe",         "tc",          "txe",           "rxe",
+        "fldinst",    "filetbl",     "listtable",     "listoverridetable",
+        "revtbl",     "rsidtbl",     "generator",     "template",
+        "pgdsctbl",   "themedata",   "datastore",     "latentstyles",
+        "docvar",     "falt",        "panose",        "bkmkstart",
+        "bkmkend",    "userprops",   "xmlnstbl",      "colorschememapping",
+        "fchars",     "lchars",      "pgptbl",        "mmathPr",
+        "atnid",      "atnauthor",   "ftnsep",        "ftnsepc",
+        "aftnsep",    "aftnsepc",    "wgrffmtfilter", "shpinst",
+        "objclass",   "nonesttables"};
     return words;
 }
 
@@ -199,40 +246,126 @@ class Reader {
         // A truncated file still gives the text it holds.
         while (!stack_.empty())
             close_group();
+        close_table();
         return success();
     }
 
+    // A table goes after the paragraph before it; the block that follows a
+    // table (there always is one) takes the next paragraph.
     void build(QTextDocument& document) const {
         document.clear();
         QTextCursor cursor(&document);
-        static std::atomic<int> picture_counter{0};
-        bool first = true;
-        for (const Paragraph& p : paragraphs_) {
-            if (first) {
-                cursor.setBlockFormat(p.block);
-                cursor.setBlockCharFormat(p.end_format);
-                first = false;
-            } else {
-                cursor.insertBlock(p.block, p.end_format);
+        bool block_free = true;
+        for (const Item& item : items_) {
+            if (const auto* p = std::get_if<Paragraph>(&item)) {
+                insert_paragraph(document, cursor, *p, block_free);
+                continue;
             }
-            for (const Piece& piece : p.pieces) {
-                if (piece.image.isNull()) {
-                    cursor.insertText(piece.text, piece.format);
-                    continue;
+            const Table& t = std::get<Table>(item);
+            QTextTable* table = cursor.insertTable(static_cast<int>(t.rows.size()),
+                                                   static_cast<int>(t.columns), table_format(t));
+            for (std::size_t r = 0; r < t.rows.size(); ++r) {
+                const std::vector<TableCell>& cells = t.rows[r].cells;
+                for (std::size_t c = 0; c < cells.size(); ++c) {
+                    QTextCursor in_cell = table->cellAt(static_cast<int>(r), static_cast<int>(c))
+                                              .firstCursorPosition();
+                    bool cell_free = true;
+                    for (const Paragraph& p : cells[c].paragraphs)
+                        insert_paragraph(document, in_cell, p, cell_free);
                 }
-                const QUrl name(QStringLiteral("rtfpicture:%1").arg(++picture_counter));
-                document.addResource(QTextDocument::ImageResource, name, piece.image);
-                QTextImageFormat image;
-                image.merge(piece.format);
-                image.setName(name.toString());
-                image.setWidth(piece.size.width());
-                image.setHeight(piece.size.height());
-                cursor.insertImage(image);
             }
+            cursor = table->lastCursorPosition();
+            cursor.movePosition(QTextCursor::NextBlock);
+            block_free = true;
         }
     }
 
   private:
+    static void insert_paragraph(QTextDocument& document, QTextCursor& cursor, const Paragraph& p,
+                                 bool& block_free) {
+        static std::atomic<int> picture_counter{0};
+        if (block_free) {
+            cursor.setBlockFormat(p.block);
+            cursor.setBlockCharFormat(p.end_format);
+            block_free = false;
+        } else {
+            cursor.insertBlock(p.block, p.end_format);
+        }
+        for (const Piece& piece : p.pieces) {
+            if (piece.image.isNull()) {
+                cursor.insertText(piece.text, piece.format);
+                continue;
+            }
+            const QUrl name(QStringLiteral("rtfpicture:%1").arg(++picture_counter));
+            document.addResource(QTextDocument::ImageResource, name, piece.image);
+            QTextImageFormat image;
+            image.merge(piece.format);
+            image.setName(name.toString());
+            image.setWidth(piece.size.width());
+            image.setHeight(piece.size.height());
+            cursor.insertImage(image);
+        }
+    }
+
+    // Ruled when its rows are; the cells' widths as shares of the widest
+    // row's width, and that width as a share of the width between the
+    // margins (all of it at most).
+    QTextTableFormat table_format(const Table& t) const {
+        QTextTableFormat format;
+        format.setCellSpacing(0);
+        format.setMargin(0);
+        format.setTopMargin(kTableSpace);
+        format.setBottomMargin(kTableSpace);
+        format.setAlignment(Qt::AlignLeft);
+        format.setBorderCollapse(true);
+        // The widths of the first row with every column.
+        const RowDefinition* widest = &t.rows.front().definition;
+        for (const TableRow& row : t.rows) {
+            if (row.cells.size() == t.columns) {
+                widest = &row.definition;
+                break;
+            }
+        }
+        int header_rows = 0;
+        while (header_rows < static_cast<int>(t.rows.size()) &&
+               t.rows[static_cast<std::size_t>(header_rows)].definition.header) {
+            ++header_rows;
+        }
+        format.setHeaderRowCount(header_rows);
+        const RowDefinition& first = t.rows.front().definition;
+        format.setCellPadding((first.gap >= 0 ? first.gap : kDefaultCellGap) / kTwipsPerPixel);
+        if (first.ruled) {
+            format.setBorder(std::max(first.border, 1) / kTwipsPerPixel);
+            format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            format.setBorderBrush(Qt::black);
+        } else {
+            format.setBorder(0);
+        }
+        std::vector<int> widths;
+        int previous = widest->left;
+        int total = 0;
+        for (const int edge : widest->edges) {
+            widths.push_back(std::max(edge - previous, 0));
+            total += widths.back();
+            previous = std::max(previous, edge);
+        }
+        if (total <= 0) {
+            format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+            return format;
+        }
+        const double share = std::clamp(100.0 * total / page_.text_width(), 1.0, 100.0);
+        format.setWidth(QTextLength(QTextLength::PercentageLength, share));
+        QList<QTextLength> constraints;
+        for (std::size_t c = 0; c < t.columns; ++c) {
+            constraints << (c < widths.size() && widths[c] > 0
+                                ? QTextLength(QTextLength::PercentageLength,
+                                              100.0 * widths[c] / total)
+                                : QTextLength());
+        }
+        format.setColumnWidthConstraints(constraints);
+        return format;
+    }
+
     Group& top() { return stack_.back(); }
 
     bool open_group() {
@@ -394,10 +527,20 @@ class Reader {
         Group& g = top();
         CharState& c = g.chr;
         ParaState& para = g.para;
-        if (w == "par" || w == "sect" || w == "page" || w == "cell" || w == "nestcell") {
+        if (w == "par" || w == "sect" || w == "page" || w == "nestcell") {
             end_paragraph();
-        } else if (w == "row" || w == "nestrow") {
+        } else if (w == "nestrow") {
             end_paragraph_if_text();
+        } else if (w == "cell") {
+            end_cell();
+        } else if (w == "row") {
+            end_row();
+        } else if (w == "intbl") {
+            para.in_table = on;
+        } else if (w == "itap") {
+            para.in_table = p > 0;
+        } else if (table_word(w, param)) {
+            return;
         } else if (w == "line") {
             emit_text(QString(QChar(QChar::LineSeparator)));
         } else if (w == "tab") {
@@ -450,6 +593,55 @@ class Reader {
         } else if (w == "ri") {
             para.right = clamp_int(p, -kMaxIndentTwips, kMaxIndentTwips);
         }
+    }
+
+    // The row definition and the page; false for any other word. A width
+    // without its number is not a width.
+    bool table_word(const std::string& w, std::optional<std::int64_t> param) {
+        RowDefinition& row = row_definition_;
+        const std::int64_t p = param.value_or(0);
+        if (!param && (w == "trleft" || w == "trgaph" || w == "cellx" || w == "brdrw" ||
+                       w == "paperw" || w == "margl" || w == "margr")) {
+            return true;
+        }
+        if (w == "trowd") {
+            row = RowDefinition{};
+            border_target_ = false;
+        } else if (w == "trleft") {
+            row.left = clamp_int(p, -kMaxPageTwips, kMaxPageTwips);
+        } else if (w == "trgaph") {
+            row.gap = clamp_int(p, 0, kMaxPageTwips);
+        } else if (w == "trhdr") {
+            row.header = !param || p != 0;
+        } else if (w == "cellx") {
+            if (row.edges.size() < kMaxColumns)
+                row.edges.push_back(clamp_int(p, -kMaxPageTwips, 2 * kMaxPageTwips));
+            border_target_ = false;
+        } else if (w.rfind("clbrdr", 0) == 0 || w.rfind("trbrdr", 0) == 0) {
+            border_target_ = true;
+        } else if (w == "brdrt" || w == "brdrb" || w == "brdrl" || w == "brdrr" || w == "box" ||
+                   w == "brdrbtw" || w == "brdrbar") {
+            border_target_ = false;  // a paragraph's rules, not the table's
+        } else if (w == "brdrw") {
+            if (border_target_)
+                row.border = std::max(row.border, clamp_int(p, 0, 255));
+        } else if (w == "brdrnone" || w == "brdrnil") {
+            return true;
+        } else if (w.rfind("brdr", 0) == 0 && w != "brdrcf" && w != "brdrsp") {
+            if (border_target_)
+                row.ruled = true;
+        } else if (w == "paperw") {
+            page_.width = clamp_int(p, 1, kMaxPageTwips);
+        } else if (w == "margl") {
+            page_.left = clamp_int(p, 0, kMaxPageTwips);
+        } else if (w == "margr") {
+            page_.right = clamp_int(p, 0, kMaxPageTwips);
+        } else if (w == "paperh" || w == "margt" || w == "margb") {
+            return true;  // the page's height and its top and bottom margins play no part here
+        } else {
+            return false;
+        }
+        return true;
     }
 
     void font_word(const std::string& w, std::int64_t p) {
@@ -654,22 +846,93 @@ class Reader {
     void end_paragraph() {
         if (top().destination != Destination::Text)
             return;
-        push_paragraph(top());
+        push_paragraph(top(), top().para.in_table);
     }
 
     // Text after the last \par is a paragraph of its own, formatted as the text
     // in it was; nothing after it means the \par closed the last paragraph.
     void end_last_paragraph() {
-        if (current_.pieces.empty() && !paragraphs_.empty())
+        if (current_.pieces.empty() && anything_read())
             return;  // after the closing \par
-        push_paragraph(current_.pieces.empty() ? top() : last_text_group_);
+        const Group& g = current_.pieces.empty() ? top() : last_text_group_;
+        push_paragraph(g, g.para.in_table);
     }
 
-    void push_paragraph(const Group& g) {
+    bool anything_read() const {
+        return !items_.empty() || !table_.rows.empty() || !row_.cells.empty() ||
+               !cell_.paragraphs.empty();
+    }
+
+    // A paragraph of a table cell, or of the text outside tables (which ends
+    // the table before it).
+    void push_paragraph(const Group& g, bool in_table) {
         current_.block = block_format(g.para);
         current_.end_format = char_format(g.chr);
-        paragraphs_.push_back(std::move(current_));
+        if (in_table) {
+            cell_.paragraphs.push_back(std::move(current_));
+        } else {
+            close_table();
+            items_.emplace_back(std::move(current_));
+        }
         current_ = Paragraph{};
+    }
+
+    // \cell: its last paragraph ends with it, even when the file forgot \intbl.
+    void end_cell() {
+        if (top().destination != Destination::Text)
+            return;
+        push_paragraph(top(), true);
+        add_cell();
+    }
+
+    void add_cell() {
+        if (row_.cells.size() < kMaxColumns) {
+            row_.cells.push_back(std::move(cell_));
+        } else {
+            // Cells past the last column the reader keeps join the last one.
+            auto& last = row_.cells.back().paragraphs;
+            last.insert(last.end(), std::make_move_iterator(cell_.paragraphs.begin()),
+                        std::make_move_iterator(cell_.paragraphs.end()));
+        }
+        cell_ = TableCell{};
+    }
+
+    // \row: the cells read since the last row, with the row's definition.
+    // Text between the last \cell and \row is a cell of its own.
+    void end_row() {
+        if (top().destination != Destination::Text)
+            return;
+        if (!current_.pieces.empty())
+            push_paragraph(last_text_group_, true);
+        add_row();
+    }
+
+    void add_row() {
+        if (!cell_.paragraphs.empty())
+            add_cell();
+        if (row_.cells.empty())
+            return;
+        const std::size_t columns = std::max(table_.columns, row_.cells.size());
+        if (columns * (table_.rows.size() + 1) > kMaxTableCells)
+            flush_table();
+        row_.definition = row_definition_;
+        table_.columns = std::max(table_.columns, row_.cells.size());
+        table_.rows.push_back(std::move(row_));
+        row_ = TableRow{};
+    }
+
+    // The table read so far becomes an item; cells and rows not closed by
+    // \cell and \row (a truncated file) are kept in it.
+    void close_table() {
+        add_row();
+        flush_table();
+    }
+
+    void flush_table() {
+        if (table_.rows.empty())
+            return;
+        items_.emplace_back(std::move(table_));
+        table_ = Table{};
     }
 
     void end_paragraph_if_text() {
@@ -691,7 +954,13 @@ class Reader {
     QColor pending_colour_;
     Picture picture_;
     Paragraph current_;
-    std::vector<Paragraph> paragraphs_;
+    std::vector<Item> items_;
+    RowDefinition row_definition_;
+    bool border_target_ = false;  // the last rule named was a table's
+    TableCell cell_;
+    TableRow row_;
+    Table table_;
+    Page page_;
     CharState cached_state_;
     std::optional<QTextCharFormat> cached_format_;
 };

@@ -5,9 +5,12 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -32,19 +35,20 @@ struct RunStyle {
     int colour = 0;  // 0: the reader's automatic (window text) colour
 };
 
+// Rules of a table's cells, in twips: the thinnest RTF draws, the thickest it
+// allows.
+constexpr int kMinBorderTwips = 1;
+constexpr int kMaxBorderTwips = 75;
+
 class Writer {
   public:
-    explicit Writer(const QTextDocument& document) : document_(document) {}
+    Writer(const QTextDocument& document, const PageSetup& page)
+        : document_(document), page_(page) {}
 
     std::string run() {
-        collect_tables();
-        // Every paragraph ends with \par, the last one too, as word processors
-        // write it.
+        collect_fonts_and_colours();
         std::string body;
-        for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
-            write_block(block, body);
-            body += "\\par\n";
-        }
+        write_frame(*document_.rootFrame(), body);
         std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
         for (std::size_t i = 0; i < fonts_.size(); ++i) {
             out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 " + escape(fonts_[i]) + ";}";
@@ -55,6 +59,11 @@ class Writer {
                    "\\blue" + std::to_string(c.blue()) + ";";
         }
         out += "}\n";
+        out += "\\paperw" + std::to_string(page_.paper_width) + "\\paperh" +
+               std::to_string(page_.paper_height) + "\\margl" + std::to_string(page_.margin_left) +
+               "\\margr" + std::to_string(page_.margin_right) + "\\margt" +
+               std::to_string(page_.margin_top) + "\\margb" + std::to_string(page_.margin_bottom) +
+               "\n";
         out += body;
         out += "}\n";
         return out;
@@ -105,7 +114,7 @@ class Writer {
     }
 
     // The default face comes first, so that \deff0 names it.
-    void collect_tables() {
+    void collect_fonts_and_colours() {
         font_index(document_.defaultFont().family());
         for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
             style_of(block.charFormat());
@@ -134,8 +143,8 @@ class Writer {
         return std::to_string(static_cast<long>(std::lround(pixels * kTwipsPerPixel)));
     }
 
-    static std::string paragraph_words(const QTextBlockFormat& format) {
-        std::string out = "\\pard";
+    static std::string paragraph_words(const QTextBlockFormat& format, bool in_table) {
+        std::string out = in_table ? "\\pard\\intbl" : "\\pard";
         const Qt::Alignment align = format.alignment() & Qt::AlignHorizontal_Mask;
         if (align & Qt::AlignHCenter) {
             out += "\\qc";
@@ -155,8 +164,130 @@ class Writer {
         return out;
     }
 
-    void write_block(const QTextBlock& block, std::string& out) {
-        out += paragraph_words(block.blockFormat());
+    // Every paragraph ends with \\par, the last one too, as word processors
+    // write it; the last paragraph of a table cell ends with \\cell instead.
+    void write_frame(const QTextFrame& frame, std::string& out) {
+        for (auto it = frame.begin(); !it.atEnd(); ++it) {
+            if (QTextFrame* child = it.currentFrame()) {
+                if (auto* table = qobject_cast<QTextTable*>(child)) {
+                    write_table(*table, out);
+                } else {
+                    write_frame(*child, out);
+                }
+                continue;
+            }
+            write_block(it.currentBlock(), false, out);
+            out += "\\par\n";
+        }
+    }
+
+    // The blocks of a cell, or of a frame inside it, as paragraphs of the
+    // cell.
+    void write_cell_blocks(QTextFrame::iterator it, std::vector<QTextBlock>& blocks) const {
+        for (; !it.atEnd(); ++it) {
+            if (QTextFrame* child = it.currentFrame()) {
+                write_cell_blocks(child->begin(), blocks);
+            } else {
+                blocks.push_back(it.currentBlock());
+            }
+        }
+    }
+
+    // The right edge of every column, in twips from the left margin: the
+    // table's width from its format (a share of the width between the
+    // margins, fixed, or all of it), each column's from its constraint, the
+    // columns without one sharing what is left.
+    std::vector<long> column_edges(const QTextTable& table) const {
+        const QTextTableFormat format = table.format();
+        const int columns = table.columns();
+        const double text_width = page_.text_width();
+        double width = text_width;
+        if (format.width().type() == QTextLength::PercentageLength) {
+            width = text_width * format.width().rawValue() / 100.0;
+        } else if (format.width().type() == QTextLength::FixedLength) {
+            width = format.width().rawValue() * kTwipsPerPixel;
+        }
+        width = std::max(width, static_cast<double>(columns));
+        const QList<QTextLength> constraints = format.columnWidthConstraints();
+        std::vector<double> widths(static_cast<std::size_t>(columns), -1);
+        double given = 0;
+        int free = 0;
+        for (int c = 0; c < columns; ++c) {
+            const QTextLength length = constraints.value(c);
+            double w = -1;
+            if (length.type() == QTextLength::PercentageLength) {
+                w = width * length.rawValue() / 100.0;
+            } else if (length.type() == QTextLength::FixedLength) {
+                w = length.rawValue() * kTwipsPerPixel;
+            }
+            if (w > 0) {
+                widths[static_cast<std::size_t>(c)] = w;
+                given += w;
+            } else {
+                ++free;
+            }
+        }
+        const double share = free > 0 ? std::max(width - given, 0.0) / free : 0;
+        std::vector<long> edges;
+        double edge = 0;
+        for (const double w : widths) {
+            edge += w > 0 ? w : share;
+            const long rounded = std::lround(edge);
+            edges.push_back(edges.empty() ? std::max(rounded, 1L)
+                                          : std::max(rounded, edges.back() + 1));
+        }
+        return edges;
+    }
+
+    static std::string cell_borders(int twips) {
+        if (twips <= 0)
+            return {};
+        const std::string rule = "\\brdrs\\brdrw" + std::to_string(twips);
+        return "\\clbrdrt" + rule + "\\clbrdrl" + rule + "\\clbrdrb" + rule + "\\clbrdrr" + rule;
+    }
+
+    // One row at a time, each stating its cells' edges and rules; the heading
+    // rows are marked to repeat on every page. A cell covered by its
+    // neighbour's span is written empty.
+    void write_table(const QTextTable& table, std::string& out) {
+        const QTextTableFormat format = table.format();
+        const std::vector<long> edges = column_edges(table);
+        const bool ruled =
+            format.border() > 0 && format.borderStyle() != QTextFrameFormat::BorderStyle_None;
+        const int border =
+            ruled ? std::clamp(static_cast<int>(std::lround(format.border() * kTwipsPerPixel)),
+                               kMinBorderTwips, kMaxBorderTwips)
+                  : 0;
+        const std::string gap =
+            std::to_string(std::max(0L, std::lround(format.cellPadding() * kTwipsPerPixel)));
+        for (int r = 0; r < table.rows(); ++r) {
+            out += "\\trowd\\trgaph" + gap + "\\trleft0";
+            if (r < format.headerRowCount())
+                out += "\\trhdr";
+            for (const long edge : edges)
+                out += cell_borders(border) + "\\cellx" + std::to_string(edge);
+            out += "\n";
+            for (int c = 0; c < table.columns(); ++c) {
+                const QTextTableCell cell = table.cellAt(r, c);
+                std::vector<QTextBlock> blocks;
+                if (cell.row() == r && cell.column() == c)
+                    write_cell_blocks(cell.begin(), blocks);
+                if (blocks.empty()) {
+                    out += paragraph_words(QTextBlockFormat(), true);
+                    out += style_words(style_of(QTextCharFormat()));
+                }
+                for (std::size_t i = 0; i < blocks.size(); ++i) {
+                    write_block(blocks[i], true, out);
+                    out += i + 1 < blocks.size() ? "\\par\n" : "";
+                }
+                out += "\\cell\n";
+            }
+            out += "\\row\n";
+        }
+    }
+
+    void write_block(const QTextBlock& block, bool in_table, std::string& out) {
+        out += paragraph_words(block.blockFormat(), in_table);
         // An empty paragraph keeps its own size and style (the blank lines of a
         // report keep their height).
         out += style_words(style_of(block.charFormat()));
@@ -255,14 +386,31 @@ class Writer {
     }
 
     const QTextDocument& document_;
+    PageSetup page_;
     std::vector<QString> fonts_;
     std::vector<QColor> colours_;
 };
 
 }  // namespace
 
-std::string write_rtf(const QTextDocument& document) {
-    return Writer(document).run();
+PageSetup PageSetup::a4(double top, double bottom, double left, double right) {
+    const auto twips = [](double mm) {
+        return static_cast<int>(std::lround(std::clamp(mm, 0.0, 500.0) / 25.4 * 1440));
+    };
+    PageSetup page;
+    page.margin_top = twips(top);
+    page.margin_bottom = twips(bottom);
+    page.margin_left = twips(left);
+    page.margin_right = twips(right);
+    return page;
+}
+
+int PageSetup::text_width() const {
+    return std::max(1, paper_width - margin_left - margin_right);
+}
+
+std::string write_rtf(const QTextDocument& document, const PageSetup& page) {
+    return Writer(document, page).run();
 }
 
 }  // namespace quintaro::rtf

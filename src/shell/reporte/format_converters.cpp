@@ -211,8 +211,10 @@ Status export_with_qt(const TextConverter& c, const QTextDocument& document, con
     return out.commit() ? success() : fail(kExportFailed);
 }
 
+// Through an RTF file that states the paper and the printer's margins, so the
+// word processor's file has the same page.
 Status export_soffice(const TextConverter& c, const QTextDocument& document, const QString& path,
-                      const SofficeSettings& s) {
+                      const SofficeSettings& s, const PrintMargins& m) {
     QTemporaryDir dir;
     if (!dir.isValid())
         return fail(kExportFailed);
@@ -220,7 +222,7 @@ Status export_soffice(const TextConverter& c, const QTextDocument& document, con
                              ? QStringLiteral("relatorio")
                              : QFileInfo(path).completeBaseName();
     const QString rtf = dir.filePath(base + ".rtf");
-    if (!rtf::save_rtf_file(document, rtf))
+    if (!rtf::save_rtf_file(document, rtf, rtf::PageSetup::a4(m.top, m.bottom, m.left, m.right)))
         return fail(kExportFailed);
     QDir(dir.path()).mkdir("out");
     if (!run_soffice(s, rtf, c.soffice_filter, dir.filePath("out")))
@@ -324,7 +326,7 @@ Status export_document(const TextConverter& converter, const QTextDocument& docu
                        const QString& path, const SofficeSettings& soffice,
                        const TRichPrinter& printer_settings, const QString& title) {
     if (converter.kind == ConverterKind::Soffice) {
-        return export_soffice(converter, document, path, soffice);
+        return export_soffice(converter, document, path, soffice, printer_settings.margins);
     }
     return export_with_qt(converter, document, path, printer_settings, title);
 }

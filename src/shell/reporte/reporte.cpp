@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QResizeEvent>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -20,6 +22,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "report/document/document_sink.h"
 #include "report/rtf/rtf.h"
 #include "shell/reporte/rich_edit.h"
 #include "shell/reporte/ruler_marker.h"
@@ -81,6 +84,40 @@ double points_to_pixels(int points) {
     return points * 4.0 / 3.0;
 }
 
+// "Dados do relatório" is kept in the user's settings of the program.
+constexpr const char* kProjectKey = "relatorio/projeto";
+constexpr const char* kMemberKey = "relatorio/elemento";
+constexpr const char* kEngineerKey = "relatorio/responsavel";
+
+std::unique_ptr<QSettings> program_settings() {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Quintaro"), QStringLiteral("quintaro"));
+}
+
+report::ReportHeader stored_report_data() {
+    const auto settings = program_settings();
+    report::ReportHeader data;
+    data.project = settings->value(kProjectKey).toString().toStdString();
+    data.member = settings->value(kMemberKey).toString().toStdString();
+    data.engineer = settings->value(kEngineerKey).toString().toStdString();
+    return data;
+}
+
+// Empty when stored, otherwise the settings file that could not be written.
+QString store_report_data(const report::ReportHeader& data) {
+    const auto settings = program_settings();
+    settings->setValue(kProjectKey, QString::fromStdString(data.project));
+    settings->setValue(kMemberKey, QString::fromStdString(data.member));
+    settings->setValue(kEngineerKey, QString::fromStdString(data.engineer));
+    settings->sync();
+    return settings->status() == QSettings::NoError ? QString() : settings->fileName();
+}
+
+// The page of the RTF file: A4 with the printer's margins.
+rtf::PageSetup rtf_page(const PrintMargins& m) {
+    return rtf::PageSetup::a4(m.top, m.bottom, m.left, m.right);
+}
+
 // The screen face nearest to Verdana.
 QString default_face() {
     const QString wanted = QStringLiteral("Verdana");
@@ -94,9 +131,10 @@ QString default_face() {
 TReporte::TReporte(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint),
       dialogs_(std::make_unique<PlatformReporteDialogs>()),
-      soffice_(default_soffice_settings()) {
+      soffice_(default_soffice_settings()),
+      reportData_(stored_report_data()) {
     setObjectName(QStringLiteral("Reporte"));
-    setWindowTitle(QStringLiteral("Relatório"));
+    setWindowTitle(QString::fromUtf8(kCaption));
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -131,6 +169,8 @@ TReporte::TReporte(QWidget* parent)
     const QFont defaults = RichEdit1->document()->defaultFont();
     FontName->setCurrentText(defaults.family());
     SpinEdit1->setValue(qRound(defaults.pointSizeF()));
+    // Setting up the toolbar touched the document; the user has edited nothing.
+    RichEdit1->document()->setModified(false);
 }
 
 TReporte::~TReporte() = default;
@@ -191,6 +231,9 @@ void TReporte::buildSpeedBar() {
     LeftAlign = button("LeftAlign", "Align Left", 470);
     CenterAlign = button("CenterAlign", "Center", 496);
     RightAlign = button("RightAlign", "Align Right", 522);
+    // Beyond the documented controls, past the alignment group.
+    PreviewButton = button("PreviewButton", QStringLiteral("Visualizar impressão|"), 556);
+    PreviewButton->setIcon(toolbar_glyph(Glyph::Preview));
     LeftAlign->setIcon(toolbar_glyph(Glyph::AlignLeft));
     CenterAlign->setIcon(toolbar_glyph(Glyph::AlignCenter));
     RightAlign->setIcon(toolbar_glyph(Glyph::AlignRight));
@@ -243,8 +286,12 @@ void TReporte::buildMenu() {
     connect(item(files, "Salvarcomo1", "Salvar como..."), &QAction::triggered, this,
             &TReporte::SpeedButton2Click);
     files->addSeparator();
+    connect(item(files, "DadosRelatorio1", "Dados do relatório..."), &QAction::triggered, this,
+            &TReporte::DadosRelatorio1Click);
     connect(item(files, "Configurapgina1", "Configura página"), &QAction::triggered, this,
             &TReporte::pageDialog1Click);
+    connect(item(files, "VisualizarImpressao1", "Visualizar impressão"), &QAction::triggered, this,
+            &TReporte::PreviewButtonClick);
     connect(item(files, "Imprime1", "Imprime"), &QAction::triggered, this,
             &TReporte::SpeedButton3Click);
     files->addSeparator();
@@ -255,7 +302,7 @@ void TReporte::buildMenu() {
             &TReporte::SpeedButton5Click);
     connect(item(edit, "Colar1", "Colar"), &QAction::triggered, this, &TReporte::SpeedButton4Click);
     edit->addSeparator();
-    item(edit, "Fonte1", "Fonte");  // has no action
+    connect(item(edit, "Fonte1", "Fonte"), &QAction::triggered, this, &TReporte::Fonte1Click);
 }
 
 // Every face the screen offers, by name, sorted.
@@ -274,6 +321,7 @@ void TReporte::connectControls() {
     connect(OpenButton, &QToolButton::clicked, this, &TReporte::SpeedButton1Click);
     connect(SaveButton, &QToolButton::clicked, this, &TReporte::SpeedButton2Click);
     connect(PrintButton, &QToolButton::clicked, this, &TReporte::SpeedButton3Click);
+    connect(PreviewButton, &QToolButton::clicked, this, &TReporte::PreviewButtonClick);
     connect(SpeedButton8, &QToolButton::clicked, this, &TReporte::pageDialog1Click);
     connect(UndoButton, &QToolButton::clicked, this, &TReporte::EditUndo);
     connect(CopyButton, &QToolButton::clicked, this, &TReporte::SpeedButton5Click);
@@ -364,6 +412,31 @@ void TReporte::RightIndMouseUp() {
 void TReporte::Sair1Click() {
     close();
 }
+void TReporte::Fonte1Click() {
+    chooseFont();
+}
+void TReporte::PreviewButtonClick() {
+    previewPrintout();
+}
+void TReporte::DadosRelatorio1Click() {
+    editReportData();
+}
+
+// Closing hides the window and keeps the document; edits not saved are
+// offered for saving first. Edits discarded here are not asked about again.
+void TReporte::closeEvent(QCloseEvent* event) {
+    switch (offerToSave()) {
+        case ReporteDialogs::SaveAnswer::Cancel:
+            event->ignore();
+            return;
+        case ReporteDialogs::SaveAnswer::Discard:
+            RichEdit1->document()->setModified(false);
+            break;
+        case ReporteDialogs::SaveAnswer::Save:
+            break;
+    }
+    QMainWindow::closeEvent(event);
+}
 
 void TReporte::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -397,15 +470,7 @@ void TReporte::appendParagraph(const QString& text, double points, ReportStyle s
     if (colour.isValid())
         format.setForeground(colour);
     QTextDocument* doc = RichEdit1->document();
-    QTextCursor cursor(doc);
-    cursor.movePosition(QTextCursor::End);
-    if (doc->isEmpty()) {
-        cursor.setBlockFormat(QTextBlockFormat());
-        cursor.setBlockCharFormat(format);
-    } else {
-        cursor.insertBlock(QTextBlockFormat(), format);
-    }
-    cursor.insertText(text, format);
+    report::append_paragraph(*doc, text, format, doc->isEmpty());
 }
 
 void TReporte::insertPicture(const QImage& picture) {
@@ -422,6 +487,30 @@ void TReporte::pastePictureFirst(const QImage& picture) {
     clearReport();
     RichEdit1->moveCursor(QTextCursor::Start);
     RichEdit1->insertFrom(QGuiApplication::clipboard()->mimeData());
+}
+
+bool TReporte::mayLeaveDocument() {
+    return offerToSave() != ReporteDialogs::SaveAnswer::Cancel;
+}
+
+// Edits not saved: "Salvar" runs "Salvar como..." (and counts as "Cancelar"
+// when nothing was saved), "Descartar" goes on without saving. A document
+// without such edits goes on as "Salvar" would.
+ReporteDialogs::SaveAnswer TReporte::offerToSave() {
+    if (!RichEdit1->document()->isModified())
+        return ReporteDialogs::SaveAnswer::Save;
+    const auto answer = dialogs_->askToSave(this, QString::fromUtf8(kAskToSave));
+    if (answer != ReporteDialogs::SaveAnswer::Save)
+        return answer;
+    saveDocument();
+    return RichEdit1->document()->isModified() ? ReporteDialogs::SaveAnswer::Cancel
+                                               : ReporteDialogs::SaveAnswer::Save;
+}
+
+void TReporte::reportWritten() {
+    RichEdit1->document()->setModified(false);
+    RichEdit1->setReadOnly(false);
+    setWindowTitle(QString::fromUtf8(kCaption));
 }
 
 // --- Settings and state ---
@@ -611,6 +700,8 @@ void TReporte::openDocument() {
     if (!choice)
         return;
     const QString format = format_names(converters).value(choice->filter_index - 1);
+    if (!mayLeaveDocument())
+        return;
     setStatusText(QStringLiteral("Carregando Arquivo..."));
     WaitCursor hourglass;
     QTextDocument* doc = RichEdit1->document();
@@ -652,7 +743,7 @@ void TReporte::saveDocument() {
     WaitCursor hourglass;
     QTextDocument* doc = RichEdit1->document();
     if (is_native_rtf(format)) {
-        const Status saved = rtf::save_rtf_file(*doc, choice->path);
+        const Status saved = saveRtf(choice->path);
         if (!saved) {
             hourglass.restore();
             dialogs_->message(this, QString::fromStdString(saved.error()));
@@ -676,12 +767,17 @@ void TReporte::saveDocument() {
     doc->setModified(false);
 }
 
-void TReporte::printDocument() {
-    QPrinter printer(QPrinter::HighResolution);
+// A4 with the printer's margins, named as the document is titled.
+void TReporte::preparePrinter(QPrinter& printer) const {
     printer.setDocName(QString::fromUtf8(kDocumentTitle));
     printer.setPageSize(QPageSize(QPageSize::A4));
     const PrintMargins& m = RichPrinter1.margins;
     printer.setPageMargins(QMarginsF(m.left, m.top, m.right, m.bottom), QPageLayout::Millimeter);
+}
+
+void TReporte::printDocument() {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
     if (!dialogs_->printSetup(this, printer))
         return;
     WaitCursor hourglass;
@@ -689,8 +785,56 @@ void TReporte::printDocument() {
                    QString::fromUtf8(kDocumentTitle));
 }
 
+// The preview shows the printout as printing makes it: the same paper,
+// margins, header and footer.
+void TReporte::previewPrintout() {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    const QTextDocument& document = *RichEdit1->document();
+    dialogs_->printPreview(this, printer, [this, &document](QPrinter* target) {
+        print_document(document, *target, RichPrinter1, QString::fromUtf8(kDocumentTitle));
+    });
+}
+
 void TReporte::choosePageMargins() {
     dialogs_->pageSetup(this, RichPrinter1.margins);
+}
+
+// "Fonte": the font dialog, starting from the current text attributes, and
+// what it gives applied as the toolbar applies a face, size or style.
+void TReporte::chooseFont() {
+    const std::optional<QFont> font = dialogs_->chooseFont(this, selectionFont());
+    if (!font)
+        return;
+    QTextCharFormat change;
+    change.setFontFamilies(QStringList{font->family()});
+    change.setFontPointSize(font->pointSizeF() > 0 ? font->pointSizeF()
+                                                   : selectionFont().pointSizeF());
+    change.setFontWeight(font->bold() ? QFont::Bold : QFont::Normal);
+    change.setFontItalic(font->italic());
+    change.setFontUnderline(font->underline());
+    change.setFontStrikeOut(font->strikeOut());
+    applyToCurrentTextAttributes(change);
+    updateToolbarAndRuler();
+}
+
+void TReporte::editReportData() {
+    report::ReportHeader data = reportData_;
+    if (!dialogs_->reportData(this, data))
+        return;
+    reportData_.project = data.project;
+    reportData_.member = data.member;
+    reportData_.engineer = data.engineer;
+    const QString unwritten = store_report_data(reportData_);
+    if (!unwritten.isEmpty()) {
+        dialogs_->message(this, QStringLiteral("Os dados do relatório valem até o programa ser "
+                                               "fechado: não foi possível gravá-los em \"%1\".")
+                                    .arg(unwritten));
+    }
+}
+
+Status TReporte::saveRtf(const QString& path) {
+    return rtf::save_rtf_file(*RichEdit1->document(), path, rtf_page(RichPrinter1.margins));
 }
 
 }  // namespace quintaro::reporte

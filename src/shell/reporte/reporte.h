@@ -6,16 +6,19 @@
 #include <QString>
 #include <memory>
 
+#include "report/report_header.h"
 #include "shell/reporte/format_converters.h"
 #include "shell/reporte/report_printer.h"
 #include "shell/reporte/reporte_dialogs.h"
 #include "shell/reporte/ruler_arithmetic.h"
 
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QPrinter;
 class QSpinBox;
 class QStatusBar;
 class QTextCharFormat;
@@ -54,6 +57,17 @@ class TReporte : public QMainWindow {
     // Puts the picture on the clipboard, clears the document and pastes the
     // clipboard into it: the report begins with the picture.
     void pastePictureFirst(const QImage& picture);
+    // Before a new report or an opened file replaces the document, or the
+    // program ends: when it holds edits not saved, asks whether to save them
+    // ("Salvar", "Descartar", "Cancelar"). False when the document is to stay
+    // as it is.
+    bool mayLeaveDocument();
+    // A report was written: the document is a fresh report, not an edited
+    // one, editable, and the caption no longer names a file opened before.
+    void reportWritten();
+    // Project, member and engineer of "Dados do relatório" (kept between runs
+    // of the program).
+    const report::ReportHeader& reportData() const { return reportData_; }
 
     // --- Settings and state ---
     void setDialogs(std::unique_ptr<ReporteDialogs> dialogs);
@@ -68,6 +82,8 @@ class TReporte : public QMainWindow {
     void updateToolbarAndRuler();
 
     static constexpr const char* kDocumentTitle = "Relatório-QUINTARO";
+    static constexpr const char* kCaption = "Relatório";
+    static constexpr const char* kAskToSave = "O relatório foi alterado. Deseja salvá-lo?";
 
     // --- Controls, named as the window has always named them ---
     QWidget* SpeedBar = nullptr;
@@ -86,6 +102,7 @@ class TReporte : public QMainWindow {
     QToolButton* LeftAlign = nullptr;
     QToolButton* CenterAlign = nullptr;
     QToolButton* RightAlign = nullptr;
+    QToolButton* PreviewButton = nullptr;
     QWidget* Ruler = nullptr;
     TRulerMarker* FirstInd = nullptr;
     TRulerMarker* LeftInd = nullptr;
@@ -118,9 +135,13 @@ class TReporte : public QMainWindow {
     void LeftIndMouseUp();
     void RightIndMouseUp();
     void Sair1Click();
+    void Fonte1Click();
+    void PreviewButtonClick();
+    void DadosRelatorio1Click();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -132,8 +153,15 @@ class TReporte : public QMainWindow {
 
     void openDocument();
     void saveDocument();
+    void preparePrinter(QPrinter& printer) const;
     void printDocument();
+    void previewPrintout();
     void choosePageMargins();
+    void chooseFont();
+    void editReportData();
+    ReporteDialogs::SaveAnswer offerToSave();
+    // Saves the document in RTF with the page's size and margins.
+    Status saveRtf(const QString& path);
     void undoLastEdit();
     void copySelection();
     void pasteClipboard();
@@ -163,6 +191,7 @@ class TReporte : public QMainWindow {
     SofficeSettings soffice_;
     QButtonGroup* alignGroup_ = nullptr;
     QLabel* statusLabel_ = nullptr;
+    report::ReportHeader reportData_;
 };
 
 }  // namespace quintaro::reporte

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QDialog>
+#include <QFont>
 #include <QString>
+#include <functional>
 #include <optional>
 
+#include "report/report_header.h"
 #include "shell/reporte/report_printer.h"
 
+class QLineEdit;
 class QPrinter;
 class QWidget;
 
@@ -25,6 +30,7 @@ class ReporteDialogs {
         QString path;
         int filter_index = 1;
     };
+    enum class SaveAnswer { Save, Discard, Cancel };
 
     // The filters come as "Name|*.a;*.b|Name2|*.c".
     virtual std::optional<OpenChoice> openFile(QWidget* parent, const QString& filter) = 0;
@@ -34,6 +40,17 @@ class ReporteDialogs {
     // The page-setup dialog, showing and returning the margins.
     virtual bool pageSetup(QWidget* parent, PrintMargins& margins) = 0;
     virtual void message(QWidget* parent, const QString& text) = 0;
+    // "Salvar", "Descartar" or "Cancelar" to the question.
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& question) = 0;
+    // The print preview of the printer's pages, drawn by `paint` whenever the
+    // preview needs them.
+    virtual void printPreview(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter*)>& paint) = 0;
+    // The font dialog starting from `initial`; nothing when cancelled.
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+    // "Dados do relatório": project, member and engineer, edited in place;
+    // false when cancelled.
+    virtual bool reportData(QWidget* parent, report::ReportHeader& data) = 0;
 };
 
 // The platform's dialogs.
@@ -44,6 +61,24 @@ class PlatformReporteDialogs : public ReporteDialogs {
     bool printSetup(QWidget* parent, QPrinter& printer) override;
     bool pageSetup(QWidget* parent, PrintMargins& margins) override;
     void message(QWidget* parent, const QString& text) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& question) override;
+    void printPreview(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter*)>& paint) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    bool reportData(QWidget* parent, report::ReportHeader& data) override;
+};
+
+// The "Dados do relatório" dialog: three optional boxes and Ok / Cancelar.
+class ReportDataDialog : public QDialog {
+  public:
+    ReportDataDialog(const report::ReportHeader& data, QWidget* parent = nullptr);
+    // The boxes' texts, trimmed.
+    report::ReportHeader data() const;
+
+  private:
+    QLineEdit* project_ = nullptr;
+    QLineEdit* member_ = nullptr;
+    QLineEdit* engineer_ = nullptr;
 };
 
 }  // namespace quintaro::reporte

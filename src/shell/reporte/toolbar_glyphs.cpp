@@ -61,6 +61,13 @@ void paint(QPainter& p, Glyph g) {
             p.setBrush(Qt::NoBrush);
             p.drawRect(QRectF(5, 3, 6, 10));
             break;
+        case Glyph::Preview:
+            sheet(p, QRectF(1.5, 1.5, 9, 12));
+            p.setPen(QPen(ink, 1.6));
+            p.setBrush(QColor(200, 225, 255));
+            p.drawEllipse(QPointF(9.5, 8.5), 3.2, 3.2);
+            p.drawLine(QPointF(11.8, 10.8), QPointF(14.5, 13.5));
+            break;
         case Glyph::Undo: {
             p.setPen(QPen(ink, 1.6));
             QPainterPath arc;

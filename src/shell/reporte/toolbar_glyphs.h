@@ -9,6 +9,7 @@ enum class Glyph {
     Save,
     Print,
     PageSetup,
+    Preview,
     Undo,
     Copy,
     Paste,
