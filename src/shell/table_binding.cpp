@@ -4,6 +4,8 @@
 #include <QLineEdit>
 
 #include "catalogue/table.h"
+#include "checks/frame.h"
+#include "common/decimal.h"
 #include "shell/dialogs.h"
 
 namespace quintaro::shell {
@@ -136,9 +138,28 @@ bool TableBinding::report(const quintaro::Status& status) {
     return status.ok();
 }
 
+// A number box holding no number is named by its label, in the words of a
+// check's conversion error; the table refuses anything else it cannot keep.
+quintaro::Status TableBinding::typed_value(QLineEdit* box, const std::string& field) {
+    const std::string text = box->text().toStdString();
+    const int index = table_->field_index(field);
+    double number = 0.0;
+    if (index >= 0 && table_->fields()[index].kind == catalogue::FieldKind::Number &&
+        box->text().trimmed().size() > 0 && !try_parse_decimal(text, number)) {
+        QString label = QString::fromStdString(field);
+        for (const QLabel* beside : window_->findChildren<QLabel*>()) {
+            if (beside->buddy() == box) {
+                label = beside->text().simplified();
+            }
+        }
+        return Status::failure(checks::not_a_number_message(label.toStdString(), text));
+    }
+    return table_->set_text(field, text);
+}
+
 bool TableBinding::put_typed_values() {
     for (auto& [box, field] : boxes_) {
-        if (typed_.contains(box) && !report(table_->set_text(field, box->text().toStdString()))) {
+        if (typed_.contains(box) && !report(typed_value(box, field))) {
             box->setFocus();
             return false;
         }

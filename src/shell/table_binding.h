@@ -77,6 +77,7 @@ class TableBinding : public QObject {
     void quietly(const std::function<void()>& walk);
     void show_row();
     void box_edited(QLineEdit* box, const QString& text);
+    quintaro::Status typed_value(QLineEdit* box, const std::string& field);
     bool put_typed_values();
     bool report(const quintaro::Status& status);
     void move(DBNavigator::Button which);
