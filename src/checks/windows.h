@@ -65,13 +65,6 @@ struct WindowDescriptor {
     StateFactory make_state;
 };
 
-// Every result box and verdict field of every window, in the order a batch
-// file lists them.
-inline constexpr std::string_view kResultColumnOrder[] = {
-    "R_RdNd",    "resposta1", "R_RdNt",    "Resposta2", "R_RdVd",    "resposta2", "R_RdMdx",
-    "resposta3", "R_RdMdy",   "resposta5", "R_Rd_MdNd", "resposta4", "R_espa",
-};
-
 std::span<const WindowDescriptor> window_descriptors();
 const WindowDescriptor& descriptor(WindowKind kind);
 // By class name ("TForm_I_Laminado"), or nullptr.

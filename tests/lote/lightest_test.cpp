@@ -10,9 +10,9 @@
 #include <sstream>
 #include <string>
 
+#include "catalogue_source.h"
 #include "checks/frame.h"
 #include "csv.h"
-#include "lote.h"
 #include "search/dbf_fixture.h"
 
 namespace {
@@ -59,11 +59,11 @@ struct LoteRun {
     quintaro::lote::CsvTable out;
 };
 
-LoteRun run_lightest(const ScratchFolder& folder, const std::string& input) {
+LoteRun run_lightest(const ScratchFolder& folder, const std::string& input,
+                     const std::string& mode = "--lightest") {
     std::ofstream(folder.path() / "in.csv", std::ios::binary) << input;
-    const std::string command = "cd '" + folder.path().string() +
-                                "' && '" QUINTARO_LOTE_EXE
-                                "' --lightest --tables . in.csv > out.csv 2> err.txt";
+    const std::string command = "cd '" + folder.path().string() + "' && '" QUINTARO_LOTE_EXE "' " +
+                                mode + " --tables . in.csv > out.csv 2> err.txt";
     const int raw = std::system(command.c_str());
     LoteRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -154,6 +154,36 @@ TEST(LoteLightest, RowThatCannotBeSearchedIsReported) {
     // 22,5·10 = 225: the lightest passes with equality.
     EXPECT_EQ(cell(r.out, 2, "perfil"), "B");
     EXPECT_EQ(cell(r.out, 2, "resposta1"), "Ok!");
+}
+
+// A catalogue with no section, or one the reader refuses, is the reason
+// given for each row that needs it; the other rows are checked.
+TEST(LoteLightest, CatalogueWithoutSectionsOrUnreadable) {
+    ScratchFolder folder("lote-lightest-empty");
+    write_catalogues(folder.path());
+    write_dbf(folder.path() / "I_Laminado.DBF", quintaro::testing::rolled_columns(), {});
+    std::ofstream(folder.path() / "I_Soldado_CVS.dbf") << "isto não é uma tabela";
+    const std::string input =
+        "janela;perfil;Serie;R_Nd\n"
+        "TForm_I_Laminado;A;;10\n"
+        "TI_Soldado;X1;CVS;10\n"
+        "TL_Laminado;L1;;10\n";
+    for (const char* mode : {"--lightest", ""}) {
+        const LoteRun r = run_lightest(folder, input, mode);
+        EXPECT_EQ(r.status, 1) << mode;
+        ASSERT_EQ(r.out.rows.size(), 3u) << mode;
+        EXPECT_EQ(cell(r.out, 0, "mensagens"),
+                  *mode ? "a tabela I_Laminado.DBF não tem perfis: não há onde procurar o mais leve"
+                        : "perfil 'A' não encontrado em I_Laminado.DBF")
+            << mode;
+        EXPECT_NE(cell(r.out, 1, "mensagens").find("I_Soldado_CVS.dbf"), std::string::npos)
+            << mode << cell(r.out, 1, "mensagens");
+        EXPECT_EQ(cell(r.out, 1, "R_RdNd"), "") << mode;
+        // L1: one angle of area 10 cm² in tension, 22,5·10 = 225 kN.
+        EXPECT_EQ(cell(r.out, 2, "perfil"), "L1") << mode;
+        EXPECT_EQ(cell(r.out, 2, "R_RdNd"), "225,00") << mode;
+        EXPECT_EQ(cell(r.out, 2, "mensagens"), "") << mode;
+    }
 }
 
 TEST(LoteSteel, AGradeWhoseFyOrFuIsNoNumberIsRefusedNamingIt) {

@@ -234,6 +234,30 @@ TEST(LoteReportFiles, EveryCheckedRowGetsItsRtfAndPdf) {
     fs::remove_all(dir);
 }
 
+// A batch has no window: whatever platform the environment names (an X11 or
+// Wayland session without a display), the reports are painted offscreen.
+TEST(LoteReportFiles, PaintedOffscreenWhateverThePlatform) {
+    for (const char* platform : {"xcb", "wayland", "nenhuma"}) {
+        const fs::path dir = fresh_dir("lote_reports_platform_");
+        std::ofstream(dir / "in.csv", std::ios::binary)
+            << "janela;perfil;Compri_x;Compri_y;Compri_z;R_Nd\n"
+               "TForm_I_Laminado;I 100 x 11,5;300;300;300;-50\n";
+        const std::string command =
+            "cd '" + dir.string() +
+            "' && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=" + platform +
+            " '" QUINTARO_LOTE_EXE "' --tables '" QUINTARO_TABLES_DIR
+            "' --reports rel --pdf in.csv > out.csv 2> err.txt";
+        const int raw = std::system(command.c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0)
+            << platform << ": " << read_file(dir / "err.txt");
+        EXPECT_NE(read_file(dir / "out.csv").find("Ok!"), std::string::npos) << platform;
+        EXPECT_EQ(read_file(dir / "rel" / "0001-TForm_I_Laminado-I_100_x_11,5.pdf").substr(0, 5),
+                  "%PDF-")
+            << platform;
+        fs::remove_all(dir);
+    }
+}
+
 TEST(LoteReportFiles, PdfWithoutReportsIsRefused) {
     const std::string command = "'" QUINTARO_LOTE_EXE "' --pdf < /dev/null > /dev/null 2>&1";
     const int raw = std::system(command.c_str());

@@ -2,71 +2,21 @@
 // bundled catalogues of the build tree. Steel: the first row of tipo_aco.dbf
 // (MR250, fy = 25, fu = 40 kN/cm²) unless --steel says otherwise.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "csv.h"
+#include "lote_testing.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string read_file(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-// Runs the program with `args` (already quoted for the shell), feeding
-// `input` on standard input.
-Outcome run_lote(const std::string& args, const std::string& input = "") {
-    const fs::path dir = fs::temp_directory_path() / ("lote_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::ofstream(dir / "stdin.csv", std::ios::binary) << input;
-    const std::string command = std::string("cd '") + dir.string() +
-                                "' && '" QUINTARO_LOTE_EXE "' " + args +
-                                " < stdin.csv > out.csv 2> err.txt";
-    const int raw = std::system(command.c_str());
-    Outcome o;
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    o.out = read_file(dir / "out.csv");
-    o.err = read_file(dir / "err.txt");
-    fs::remove_all(dir);
-    return o;
-}
+using quintaro::lote::testing::cell;
+using quintaro::lote::testing::Outcome;
+using quintaro::lote::testing::parse;
+using quintaro::lote::testing::run_lote;
 
 std::string tables() {
     return std::string("--tables '") + QUINTARO_TABLES_DIR + "'";
-}
-
-// Output cell of a row by column name.
-std::string cell(const quintaro::lote::CsvTable& t, std::size_t row, const std::string& column) {
-    for (std::size_t i = 0; i < t.header.size(); ++i) {
-        if (t.header[i] == column)
-            return t.rows.at(row).at(i);
-    }
-    ADD_FAILURE() << "no column " << column;
-    return {};
-}
-
-quintaro::lote::CsvTable parse(const std::string& text) {
-    auto parsed = quintaro::lote::parse_csv(text);
-    EXPECT_TRUE(parsed.ok()) << parsed.error();
-    return parsed.ok() ? parsed.value() : quintaro::lote::CsvTable{};
 }
 
 // Section R1 of our own (see the checks' tests): Ag = 50, so with MR250
@@ -115,7 +65,7 @@ TEST(LoteEndToEnd, RowsThatCannotBeCheckedAreWrittenWithTheirReason) {
     const std::string input =
         "janela;perfil;Serie;Compri_x;R_Nd;R_Mdx\n"
         "TForm_X;;;;;\n"
-        "TForm_I_Laminado;nenhum;;;;\n"
+        "TForm_I_Laminado;nenhum;;;10;\n"
         "TI_Soldado;CS 250 x 52;XS;;;\n"
         "TForm_I_Laminado;I 75 x 8,5;;0.5;-10;\n"
         "TForm_I_Laminado;I 75 x 8,5;;0;-10;5\n"
@@ -180,28 +130,39 @@ TEST(LoteEndToEnd, FindsTheBundledTablesBesideTheProgram) {
 
 TEST(LoteEndToEnd, BadCommandLineOrFileExitsTwo) {
     const std::string ok = "janela;R_Nd\nTForm_I_Laminado;1\n";
+    std::string late_fault = "janela;R_Nd\n";
+    for (int i = 0; i < 2000; ++i)
+        late_fault += "TForm_I_Laminado;1\n";
+    late_fault += "\nTForm_I_Laminado;1;2\n";
     struct Case {
         const char* name;
         std::string args;
         std::string input;
+        const char* says;  // part of the message
     };
     const Case cases[] = {
-        {"unknown_option", tables() + " --depressa", ok},
-        {"two_inputs", tables() + " a.csv b.csv", ok},
-        {"missing_value", "--steel", ok},
-        {"unknown_steel", tables() + " --steel XYZ", ok},
-        {"unreadable_file", tables() + " /nonexistent/x.csv", ok},
-        {"no_tables", "--tables /nonexistent", ok},
-        {"no_janela_column", tables(), "perfil;R_Nd\nx;1\n"},
-        {"unterminated_quote", tables(), "janela;R_Nd\n\"TForm_I_Laminado;1\n"},
-        {"too_many_fields", tables(), "janela;R_Nd\nTForm_I_Laminado;1;2\n"},
-        {"empty_input", tables(), ""},
+        {"unknown_option", tables() + " --depressa", ok, "opção desconhecida: --depressa"},
+        {"two_inputs", tables() + " a.csv b.csv", ok, "mais de um arquivo de entrada"},
+        {"missing_value", "--steel", ok, "--steel precisa"},
+        {"missing_output", tables() + " --output", ok, "--output precisa"},
+        {"unknown_steel", tables() + " --steel XYZ", ok, "aço 'XYZ'"},
+        {"unreadable_file", tables() + " /nonexistent/x.csv", ok, "/nonexistent/x.csv"},
+        {"no_tables", "--tables /nonexistent", ok, "tipo_aco"},
+        {"output_folder_missing", tables() + " --output /nonexistent/o.csv", ok, "/nonexistent"},
+        {"output_is_a_folder", tables() + " --output .", ok, "'.' é uma pasta"},
+        {"no_janela_column", tables(), "perfil;R_Nd\nx;1\n", "'janela'"},
+        {"same_input_twice", tables(), "janela;R_Nd;r_nd\nx;1;2\n", "as colunas 2 ('R_Nd') e 3"},
+        {"unterminated_quote", tables(), "janela;R_Nd\n\"TForm_I_Laminado;1\n", "linha 2: aspas"},
+        {"too_many_fields", tables(), "janela;R_Nd\nTForm_I_Laminado;1;2\n", "linha 2: mais"},
+        // Found before the first row is written: 2000 good rows, a blank line.
+        {"too_many_fields_last", tables(), late_fault, "linha 2003: mais campos"},
+        {"empty_input", tables(), "", "arquivo sem cabeçalho"},
     };
     for (const Case& c : cases) {
         Outcome o = run_lote(c.args, c.input);
         EXPECT_EQ(o.status, 2) << c.name;
         EXPECT_EQ(o.out, "") << c.name;  // nothing half written
-        EXPECT_NE(o.err, "") << c.name;
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << c.name << ": " << o.err;
     }
 }
 
