@@ -2,32 +2,17 @@
 // with the effective-width iteration, shear, both bendings, combined ratio).
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 #include "checks/member.h"
 #include "checks/windows.h"
+#include "testing/map_boxes.h"
 
 namespace {
 
 using quintaro::checks::WindowKind;
 
-class Boxes : public quintaro::checks::Boxes {
-  public:
-    bool has(std::string_view name) const override { return texts.count(std::string(name)) > 0; }
-    std::string text(std::string_view name) const override {
-        const auto it = texts.find(std::string(name));
-        return it == texts.end() ? std::string() : it->second;
-    }
-    void set_text(std::string_view name, std::string_view text) override {
-        texts[std::string(name)] = std::string(text);
-    }
-    void set_verdict(std::string_view field, bool passed) override {
-        texts[std::string(field)] = passed ? "Ok!" : "Não Ok!";
-    }
-    void clear_verdict(std::string_view field) override { texts[std::string(field)].clear(); }
-    std::map<std::string, std::string> texts;
-};
+using Boxes = quintaro::testing::MapBoxes;
 
 class Silent : public quintaro::checks::Messages {
   public:
@@ -36,81 +21,81 @@ class Silent : public quintaro::checks::Messages {
 
 Boxes member_boxes(WindowKind kind) {
     Boxes b;
-    b.texts = {{"tipo_aco", "MR250"}, {"fy_aco", "25"},    {"fu_aco", "40"},  {"Compri_x", "300"},
-               {"Compri_y", "150"},   {"Compri_z", "200"}, {"R_Nd", "-200"},  {"R_Vd", "50"},
-               {"R_Mdx", "5000"},     {"R_Mdy", "500"},    {"R_Perfil", "B1"}};
+    b.values = {{"tipo_aco", "MR250"}, {"fy_aco", "25"},    {"fu_aco", "40"},  {"Compri_x", "300"},
+                {"Compri_y", "150"},   {"Compri_z", "200"}, {"R_Nd", "-200"},  {"R_Vd", "50"},
+                {"R_Mdx", "5000"},     {"R_Mdy", "500"},    {"R_Perfil", "B1"}};
     switch (kind) {
         case WindowKind::I_Laminado:
         case WindowKind::H_Laminado:
-            b.texts.insert({{"R_d", "300"},
-                            {"R_bf", "150"},
-                            {"R_tw", "6"},
-                            {"R_tf", "10"},
-                            {"R_Ag", "50"},
-                            {"R_Peso", "39"},
-                            {"R_Ix", "8000"},
-                            {"R_Iy", "500"},
-                            {"R_Wx", "530"},
-                            {"R_Wy", "66"},
-                            {"R_Zx", "600"},
-                            {"R_Zy", "102"},
-                            {"R_IT", "10"}});
+            b.values.insert({{"R_d", "300"},
+                             {"R_bf", "150"},
+                             {"R_tw", "6"},
+                             {"R_tf", "10"},
+                             {"R_Ag", "50"},
+                             {"R_Peso", "39"},
+                             {"R_Ix", "8000"},
+                             {"R_Iy", "500"},
+                             {"R_Wx", "530"},
+                             {"R_Wy", "66"},
+                             {"R_Zx", "600"},
+                             {"R_Zy", "102"},
+                             {"R_IT", "10"}});
             break;
         case WindowKind::U_Laminado:
-            b.texts.insert({{"R_d", "254"},
-                            {"R_bf", "66"},
-                            {"R_tw", "6,1"},
-                            {"R_tf", "11,1"},
-                            {"R_Ag", "37,9"},
-                            {"R_Peso", "29,8"},
-                            {"R_Ix", "2800"},
-                            {"R_Iy", "95,1"},
-                            {"R_Wx", "221"},
-                            {"R_Wy", "18,8"},
-                            {"R_x", "1,3"},
-                            {"R_IT", "4,5"}});
+            b.values.insert({{"R_d", "254"},
+                             {"R_bf", "66"},
+                             {"R_tw", "6,1"},
+                             {"R_tf", "11,1"},
+                             {"R_Ag", "37,9"},
+                             {"R_Peso", "29,8"},
+                             {"R_Ix", "2800"},
+                             {"R_Iy", "95,1"},
+                             {"R_Wx", "221"},
+                             {"R_Wy", "18,8"},
+                             {"R_x", "1,3"},
+                             {"R_IT", "4,5"}});
             break;
         case WindowKind::I_Soldado:
-            b.texts.insert({{"Serie", "VS"},
-                            {"R_d", "900"},
-                            {"R_bf", "350"},
-                            {"R_tw", "8"},
-                            {"R_tf", "12,5"},
-                            {"R_Peso", "123,6"}});
-            b.texts["R_Mdx"] = "0";  // pure compression: the iteration runs
-            b.texts["R_Mdy"] = "0";
-            b.texts["R_Nd"] = "-1500";
+            b.values.insert({{"Serie", "VS"},
+                             {"R_d", "900"},
+                             {"R_bf", "350"},
+                             {"R_tw", "8"},
+                             {"R_tf", "12,5"},
+                             {"R_Peso", "123,6"}});
+            b.values["R_Mdx"] = "0";  // pure compression: the iteration runs
+            b.values["R_Mdy"] = "0";
+            b.values["R_Nd"] = "-1500";
             break;
         case WindowKind::L_Laminado:
         case WindowKind::LT_Laminado:
         case WindowKind::LU_Laminado:
         case WindowKind::LX_Laminado:
-            b.texts.insert({{"R_bf", "100"},
-                            {"R_tf", "10"},
-                            {"R_Ag", "19,2"},
-                            {"R_Peso", "15,1"},
-                            {"R_Ixy", "177"},
-                            {"R_rz", "1,95"},
-                            {"R_xy", "2,82"},
-                            {"R_e", "8"},
-                            {"R_Ntd", "100"}});
+            b.values.insert({{"R_bf", "100"},
+                             {"R_tf", "10"},
+                             {"R_Ag", "19,2"},
+                             {"R_Peso", "15,1"},
+                             {"R_Ixy", "177"},
+                             {"R_rz", "1,95"},
+                             {"R_xy", "2,82"},
+                             {"R_e", "8"},
+                             {"R_Ntd", "100"}});
             break;
         case WindowKind::L2_Laminado:
         case WindowKind::L2T_Ma_Laminado:
         case WindowKind::L2T_Me_Laminado:
         case WindowKind::L2U_Ma_Laminado:
         case WindowKind::L2U_Me_Laminado:
-            b.texts.insert({{"R_d", "127"},
-                            {"R_bf", "76,2"},
-                            {"R_tf", "9,53"},
-                            {"R_Ag", "18,5"},
-                            {"R_Peso", "14,5"},
-                            {"R_Ix", "306"},
-                            {"R_Iy", "83,7"},
-                            {"R_x", "1,77"},
-                            {"R_y", "4,29"},
-                            {"R_rz", "1,64"},
-                            {"R_e", "8"}});
+            b.values.insert({{"R_d", "127"},
+                             {"R_bf", "76,2"},
+                             {"R_tf", "9,53"},
+                             {"R_Ag", "18,5"},
+                             {"R_Peso", "14,5"},
+                             {"R_Ix", "306"},
+                             {"R_Iy", "83,7"},
+                             {"R_x", "1,77"},
+                             {"R_y", "4,29"},
+                             {"R_rz", "1,64"},
+                             {"R_e", "8"}});
             break;
     }
     return b;

@@ -130,12 +130,14 @@ AISC_S_COLUMNS = [("D", "d_mm"), ("BF", "bf_mm"), ("TW", "tw_mm"), ("TF", "tf_mm
                   ("IY", "Iy_cm4"), ("WX", "Wx_cm3"), ("WY", "Wy_cm3"),
                   ("ZX", "Zx_cm3"), ("ZY", "Zy_cm3"), ("IT", "IT_J_cm4")]
 CHANNEL_FIELDS = ["BITOLA", "D", "BF", "TW", "TF", "AG", "PESO", "IX", "IY",
-                  "WX", "WY", "ZX", "IT"]
+                  "WX", "WY", "ZX", "IT", "ZY"]
 # ZX of the channel table holds the centroid's distance from the back of the web.
+# ZY, the published plastic modulus about the axis parallel to the web, came
+# later and is the last field, so that the fields before it keep their places.
 AISC_C_COLUMNS = [("D", "d_mm"), ("BF", "bf_mm"), ("TW", "tw_mm"), ("TF", "tf_mm"),
                   ("AG", "area_cm2"), ("PESO", "weight_kg_m"), ("IX", "Ix_cm4"),
                   ("IY", "Iy_cm4"), ("WX", "Wx_cm3"), ("WY", "Wy_cm3"),
-                  ("ZX", "x_bar_cm"), ("IT", "IT_J_cm4")]
+                  ("ZX", "x_bar_cm"), ("IT", "IT_J_cm4"), ("ZY", "Zy_cm3")]
 WELDED_FIELDS = ["PERFIL", "D", "BF", "TW", "TF", "PESO"]
 # PESO of a welded section is the mass of its plates (area x 7850 kg/m3), not
 # the rounded mass in its designation: the lightest-section search walks the

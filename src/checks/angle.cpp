@@ -1,10 +1,14 @@
 #include "checks/angle.h"
 
 #include <cmath>
-#include <numbers>
 #include <span>
 
+#include "checks/nbr8800_1986/built_up.h"
+#include "checks/nbr8800_1986/compression.h"
+#include "checks/nbr8800_1986/local_buckling.h"
+#include "checks/nbr8800_1986/tension.h"
 #include "checks/numeric.h"
+#include "checks/units.h"
 #include "common/decimal.h"
 
 namespace quintaro::checks {
@@ -28,8 +32,8 @@ const AngleRules kPairTRules{
     .two_forces = true,
     .qs_leg = Leg::bf,
     .qa_leg = Leg::bf,
-    .qa_limit_without_spacer = 0.55,
-    .k = 2.0,
+    .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
+    .k = 2,
     .spacer_warning = true,
     .spacing = SpacingRule::LargerAxis,
     .spacing_needs_both_lengths = false,
@@ -41,8 +45,8 @@ const AngleRules kPairURules{
     .toe_leg = Leg::bf,
     .qs_leg = Leg::bf,
     .qa_leg = Leg::bf,
-    .qa_limit_without_spacer = 0.55,
-    .k = 1.0,
+    .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
+    .k = 1,
     .spacing = SpacingRule::SmallerAxis,
 };
 
@@ -51,8 +55,8 @@ const AngleRules kPairXRules{
     .equal_legs = true,
     .qs_leg = Leg::bf,
     .qa_leg = Leg::bf,
-    .qa_limit_without_spacer = 0.44,
-    .k = 1.0,
+    .qa_limit_without_spacer = nbr8800_1986::kSpacedLegLimit,
+    .k = 1,
     .spacer_warning = true,
     // One angle between spacers is kept to the slenderness of the cross, as in
     // the T. Measured against max(λy, Lfly/rz) instead, the spacing always
@@ -67,8 +71,8 @@ const AngleRules kPair2TMaRules{
     .equal_legs = false,
     .qs_leg = Leg::bf,
     .qa_leg = Leg::d,
-    .qa_limit_without_spacer = 0.55,
-    .k = 1.0,
+    .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
+    .k = 1,
     .spacer_warning = true,
     .spacing = SpacingRule::LargerAxis,
     .spacing_needs_both_lengths = true,
@@ -81,8 +85,8 @@ const AngleRules kPair2TMeRules{
     .equal_legs = false,
     .qs_leg = Leg::d,
     .qa_leg = Leg::bf,
-    .qa_limit_without_spacer = 0.55,
-    .k = 1.0,
+    .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
+    .k = 1,
     .spacer_warning = true,
     .spacing = SpacingRule::LargerAxis,
     .spacing_needs_both_lengths = true,
@@ -96,8 +100,8 @@ const AngleRules kPair2UMaRules{
     .toe_leg = Leg::bf,
     .qs_leg = Leg::bf,
     .qa_leg = Leg::d,
-    .qa_limit_without_spacer = 0.55,
-    .k = 1.0,
+    .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
+    .k = 1,
     .spacing = SpacingRule::SmallerAxis,
     .reads_weight = true,
 };
@@ -109,19 +113,19 @@ const AngleRules kPair2UMeRules{
     .toe_leg = Leg::d,
     .qs_leg = Leg::bf,
     .qa_leg = Leg::d,
-    .qa_limit_without_spacer = 0.55,
-    .k = 1.0,
+    .qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit,
+    .k = 1,
     .spacing = SpacingRule::SmallerAxis,
     .reads_weight = true,
 };
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kPhi = 0.9;           // yield in tension, compression
-constexpr double kPhiFracture = 0.75;  // tension fracture
-constexpr double kCurveC = 0.384;      // column curve c, every axis of every angle window
-constexpr double kSpacerLimit = 0.44;  // Qa leg limit with a spacer, times √(E/fy)
+namespace nbr = nbr8800_1986;
+
+// Column curve c on every axis of every angle window.
+constexpr char kAngleCurveName = 'c';
+constexpr double kAngleCurve = nbr::kCurveC;
 
 bool is_pair(const AngleRules& rules) {
     return rules.section != AngleSection::SingleEqual &&
@@ -160,25 +164,25 @@ void read(const AngleRules& rules, const Boxes& boxes, AngleState& st) {
     st.Nd = read_signed(boxes, "R_Nd");
     if (rules.two_forces)
         st.Nt = read_signed(boxes, "R_Ntd");
-    st.Ag1 = read_abs(boxes, "R_Ag");
+    st.Ag1 = read_property(boxes, "R_Ag", "Ag");
     st.Lflx = read_abs(boxes, "Compri_x");
     st.Lfly = read_abs(boxes, "Compri_y");
-    st.bf = read_abs(boxes, "R_bf");
-    st.tf = read_abs(boxes, "R_tf");
+    st.bf = read_property(boxes, "R_bf", "bf");
+    st.tf = read_property(boxes, "R_tf", "tf");
     if (rules.equal_legs) {
-        st.Ix1 = read_abs(boxes, "R_Ixy");
+        st.Ix1 = read_property(boxes, "R_Ixy", "Ix'=Iy'");
         st.Iy1 = st.Ix1;
         // The cross works with the diagonal axes and needs no centroid.
         if (is_pair(rules) && rules.section != AngleSection::PairCross)
-            st.c = read_abs(boxes, "R_xy");
+            st.c = read_property(boxes, "R_xy", "x=y");
     } else {
-        st.d = read_abs(boxes, "R_d");
-        st.Ix1 = read_abs(boxes, "R_Ix");
-        st.Iy1 = read_abs(boxes, "R_Iy");
+        st.d = read_property(boxes, "R_d", "d");
+        st.Ix1 = read_property(boxes, "R_Ix", "Ix'");
+        st.Iy1 = read_property(boxes, "R_Iy", "Iy'");
         if (is_pair(rules))
-            st.c = read_abs(boxes, "R_x");
+            st.c = read_property(boxes, "R_x", "x");
     }
-    st.rz = read_abs(boxes, "R_rz");
+    st.rz = read_property(boxes, "R_rz", "rz");
     if (rules.reads_weight)
         st.P = read_abs(boxes, "R_Peso");
     if (is_pair(rules))
@@ -186,7 +190,7 @@ void read(const AngleRules& rules, const Boxes& boxes, AngleState& st) {
 }
 
 void form_section(const AngleRules& rules, AngleState& st) {
-    const double e_cm = st.e * 0.1;
+    const double e_cm = units::mm_to_cm_mul(st.e);
     switch (rules.section) {
         case AngleSection::SingleEqual:
             // Principal axes: the minor one from rz; Ix' + Iy' is the same
@@ -208,7 +212,7 @@ void form_section(const AngleRules& rules, AngleState& st) {
             st.s = finite(st.c + e_cm * 0.5);
             break;
         case AngleSection::PairToeToToe:
-            st.s = finite(leg(st, rules.toe_leg) * 0.1 + e_cm * 0.5 - st.c);
+            st.s = finite(units::mm_to_cm_mul(leg(st, rules.toe_leg)) + e_cm * 0.5 - st.c);
             break;
         case AngleSection::PairCross:
             st.Ag = finite(2.0 * st.Ag1);
@@ -224,61 +228,46 @@ void form_section(const AngleRules& rules, AngleState& st) {
 }
 
 // Local-buckling factor of an unstiffened leg of width b.
-double leg_factor(const Steel& s, double b, double tf) {
-    const double sqrt_E_fy = root(divide(s.E, s.fy));
-    const double ratio = divide(b, tf);
-    if (ratio <= 0.44 * sqrt_E_fy)
-        return 1.0;
-    if (ratio <= 0.9 * sqrt_E_fy)
-        return finite(1.34 - 0.77 * ratio * root(divide(s.fy, s.E)));
-    return divide(0.52 * s.E, s.fy * square(ratio));
+nbr::ElementFactor leg_factor(const Steel& s, double b, double tf) {
+    return nbr::unstiffened_factor(nbr::kAngleLeg, divide(b, tf), s.fy, s.E);
 }
 
 // Effective-width factor of the leg that the pair's spacers stiffen.
 void effective_width_factor(const AngleRules& rules, AngleState& st) {
     const Steel& s = st.steel;
     const double b = leg(st, rules.qa_leg);
-    const double limit = is_zero(st.e) ? rules.qa_limit_without_spacer : kSpacerLimit;
+    st.qa_limit_factor = is_zero(st.e) ? rules.qa_limit_without_spacer : nbr::kSpacedLegLimit;
     st.qa_ratio = divide(b, st.tf);
-    st.qa_limit = finite(limit * root(divide(s.E, s.fy)));
+    st.qa_limit = finite(st.qa_limit_factor * root(divide(s.E, s.fy)));
     if (st.qa_ratio <= st.qa_limit) {
         st.Qa = 1.0;
         return;
     }
-    const double sqrt_F = root(10.0 * s.fy);  // fy in MPa
-    st.bef = finite(divide(862.0 * st.tf, sqrt_F) * (1.0 - divide(152.0, sqrt_F * st.qa_ratio)));
+    st.qa_reduced = true;
+    st.bef = nbr::effective_width_at_yield(st.tf, st.qa_ratio, s.fy);
     // A leg is never wider than itself: a wider effective width would give
     // more than the gross area.
     if (st.bef > b) {
         st.bef = b;
         st.bef_capped = true;
     }
-    st.Aef = finite(st.Ag - rules.k * (b - st.bef) * st.tf * 0.01);
-    st.Qa = divide(st.Aef, st.Ag);
-}
-
-// Reduction factor of column curve c at reduced slenderness l2; β is left in B.
-double curve_c(double l2, double& B) {
-    if (l2 <= 0.2) {
-        B = 0.0;
-        return 1.0;
-    }
-    const double l2sq = square(l2);
-    B = finite(divide(1.0, 2.0 * l2sq) * (1.0 + kCurveC * root(l2sq - 0.04) + l2sq));
-    return finite(B - root(square(B) - divide(1.0, l2sq)));
+    st.Aef = nbr::effective_area(st.Ag, static_cast<double>(rules.k), b, st.bef, st.tf);
+    st.Qa = nbr::effective_area_factor(st.Aef, st.Ag);
 }
 
 void tension(const AngleRules& rules, Boxes& boxes, AngleState& st) {
     const Steel& s = st.steel;
     st.ran_tension = true;
-    st.Rd1 = finite(kPhi * st.Ag * s.fy);
-    st.Rd2 = finite(kPhiFracture * st.Ag * s.fu);
-    st.Rd_t = st.Rd1 > st.Rd2 ? st.Rd2 : st.Rd1;
+    const nbr::TensionResistance t = nbr::tension_resistance(st.Ag, s.fy, s.fu);
+    st.Rd1 = t.yield;
+    st.Rd2 = t.fracture;
+    st.Rd_t = t.Rd;
+    st.tension_limit = t.governing;
     // Judged on the magnitude: a tension typed with a minus sign in the
     // tension box is still a tension.
     const double N = std::fabs(rules.two_forces ? st.Nt : st.Nd);
-    show_result(boxes, rules.two_forces ? kAngleTensionRow : kAngleAxialRow, st.Rd_t,
-                N <= st.Rd1 && N <= st.Rd2);
+    show_result(boxes, st, rules.two_forces ? kAngleTensionRow : kAngleAxialRow, st.Rd_t,
+                utilisation(N, st.Rd_t), N <= st.Rd1 && N <= st.Rd2);
 }
 
 void compression(const AngleRules& rules, Boxes& boxes, Messages& messages, AngleState& st) {
@@ -289,39 +278,58 @@ void compression(const AngleRules& rules, Boxes& boxes, Messages& messages, Angl
     st.ly = divide(st.Lfly, st.ry);
     if (single)
         st.lz = divide(st.Lfly, st.rz);
-    if (st.lx > kSlendernessLimit || st.ly > kSlendernessLimit || st.lz > kSlendernessLimit) {
+    if (st.lx > nbr::kSlendernessLimit || st.ly > nbr::kSlendernessLimit ||
+        st.lz > nbr::kSlendernessLimit) {
         st.slenderness_warning = true;
         messages.show(kSlendernessMessage);
     }
 
     if (single) {
-        st.Q_bf = leg_factor(s, st.bf, st.tf);
+        const nbr::ElementFactor bf = leg_factor(s, st.bf, st.tf);
+        st.Q_bf = bf.Q;
+        st.Q_bf_range = bf.range;
         st.Q = st.Q_bf;
         if (rules.both_legs_q) {
-            st.Q_d = leg_factor(s, st.d, st.tf);
+            const nbr::ElementFactor d = leg_factor(s, st.d, st.tf);
+            st.Q_d = d.Q;
+            st.Q_d_range = d.range;
             if (st.Q_d < st.Q)
                 st.Q = st.Q_d;
         }
     } else {
-        st.Qs = leg_factor(s, leg(st, rules.qs_leg), st.tf);
+        const nbr::ElementFactor qs = leg_factor(s, leg(st, rules.qs_leg), st.tf);
+        st.Qs = qs.Q;
+        st.Qs_range = qs.range;
         effective_width_factor(rules, st);
         st.Q = finite(st.Qs * st.Qa);
     }
 
-    const double reduce = root(divide(st.Q * s.fy, s.E));
-    st.lx2 = finite(st.lx / kPi * reduce);
-    st.ly2 = finite(st.ly / kPi * reduce);
-    st.rox = curve_c(st.lx2, st.Bx);
-    st.roy = curve_c(st.ly2, st.By);
+    const double factor = nbr::reduced_slenderness_factor(st.Q, s.fy, s.E);
+    st.lx2 = nbr::reduced_slenderness(st.lx, factor);
+    st.ly2 = nbr::reduced_slenderness(st.ly, factor);
+    st.curve = kAngleCurveName;
+    st.alpha = kAngleCurve;
+    const nbr::CurvePoint x = nbr::column_curve(st.lx2, kAngleCurve);
+    const nbr::CurvePoint y = nbr::column_curve(st.ly2, kAngleCurve);
+    st.plateau_x = x.plateau;
+    st.Bx = x.beta;
+    st.rox = x.rho;
+    st.plateau_y = y.plateau;
+    st.By = y.beta;
+    st.roy = y.rho;
     st.ro = st.roy < st.rox ? st.roy : st.rox;
     if (single) {
-        st.lz2 = finite(st.lz / kPi * reduce);
-        st.roz = curve_c(st.lz2, st.Bz);
+        st.lz2 = nbr::reduced_slenderness(st.lz, factor);
+        const nbr::CurvePoint z = nbr::column_curve(st.lz2, kAngleCurve);
+        st.plateau_z = z.plateau;
+        st.Bz = z.beta;
+        st.roz = z.rho;
         if (st.roz < st.ro)
             st.ro = st.roz;
     }
-    st.Rd_c = finite(-kPhi * st.ro * st.Q * st.Ag * s.fy);
-    show_result(boxes, kAngleAxialRow, st.Rd_c, resists(st.Rd_c, st.Nd));
+    st.Rd_c = nbr::compression_resistance(st.ro, st.Q, st.Ag, s.fy);
+    show_result(boxes, st, kAngleAxialRow, st.Rd_c, utilisation(st.Nd, st.Rd_c),
+                resists(st.Rd_c, st.Nd));
 }
 
 // The largest spacing of the spacers: the slenderness of one angle between
@@ -343,15 +351,15 @@ void spacing(const AngleRules& rules, Boxes& boxes, AngleState& st) {
             if (pushed && lengths_usable) {
                 st.lx = divide(st.Lflx, st.rx);
                 st.ly = divide(st.Lfly, st.ry);
-                st.ac = finite(st.rz * (st.ly > st.lx ? st.ly : st.lx));
+                st.ac = nbr::compression_spacing(st.rz, st.ly > st.lx ? st.ly : st.lx);
             }
             if (pulled)
-                st.at = finite(kTensionSpacingSlenderness * st.rz);
+                st.at = nbr::tension_spacing(st.rz);
             break;
         case SpacingRule::SmallerAxis: {
             st.lx = divide(st.Lflx, st.rx);
             st.ly = divide(st.Lfly, st.ry);
-            const double value = finite(st.rz * (st.ly < st.lx ? st.ly : st.lx));
+            const double value = nbr::compression_spacing(st.rz, st.ly < st.lx ? st.ly : st.lx);
             if (pushed)
                 st.ac = value;
             if (pulled)

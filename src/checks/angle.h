@@ -4,13 +4,17 @@
 
 #include "checks/boxes.h"
 #include "checks/frame.h"
+#include "checks/nbr8800_1986/local_buckling.h"
+#include "checks/nbr8800_1986/tension.h"
 
 // The check of the angle windows: one rolled angle, or a pair of angles
 // joined by spacers, under axial force only. One procedure (tension, or
 // compression with the local-buckling factor and column curve c, then the
 // spacing of the spacers) with the few settings in which the nine windows
 // differ held in an AngleRules value; the working state keeps every quantity
-// by the symbol the formulas and the calculation report use.
+// by the symbol the formulas and the calculation report use, and every branch
+// the formulas took. The formulas are those of nbr8800_1986/; the symbols are
+// listed in GLOSSARY.md.
 namespace quintaro::checks {
 
 // How the section is composed from the values of one angle.
@@ -51,9 +55,9 @@ struct AngleRules {
     Leg qa_leg = Leg::bf;
     // Slenderness limit of the Qa leg, in units of √(E/fy), with no spacer
     // (e = 0); with a spacer it is always 0,44.
-    double qa_limit_without_spacer = 0.55;
+    double qa_limit_without_spacer = nbr8800_1986::kContinuousLegLimit;
     // Legs taken off the area by the effective width: Aef = Ag − k·(b − bef)·tf.
-    double k = 1.0;
+    int k = 1;
     // "e < tf" warning about thin spacers.
     bool spacer_warning = false;
     SpacingRule spacing = SpacingRule::None;
@@ -96,22 +100,30 @@ struct AngleState : WorkingState {
     double Rd1 = 0.0;   // 0,9·Ag·fy
     double Rd2 = 0.0;   // 0,75·Ag·fu
     double Rd_t = 0.0;  // the smaller: the tension result the search compares
+    nbr8800_1986::TensionLimit tension_limit = nbr8800_1986::TensionLimit::Yield;
 
     // Compression.
     double lx = 0.0, ly = 0.0, lz = 0.0;  // λ; λz for the single angle only
     bool slenderness_warning = false;
     double Q_bf = 0.0, Q_d = 0.0;  // single angle: Q of each leg (Q_d of two widths only)
-    double Qs = 0.0;               // pairs: unstiffened leg
+    Range Q_bf_range = Range::Full, Q_d_range = Range::Full;
+    double Qs = 0.0;  // pairs: unstiffened leg
+    Range Qs_range = Range::Full;
     double Qa = 0.0;               // pairs: effective-width leg
     double qa_ratio = 0.0;         // b/tf of the Qa leg
+    double qa_limit_factor = 0.0;  // c of its limit: 0,55 or 0,44
     double qa_limit = 0.0;         // its limit, c·√(E/fy)
+    bool qa_reduced = false;       // the ratio passed the limit: bef taken
     double bef = 0.0;              // mm; only when the ratio exceeds the limit
     bool bef_capped = false;       // bef came out wider than the leg
     double Aef = 0.0;
     double Q = 0.0;
-    double lx2 = 0.0, ly2 = 0.0, lz2 = 0.0;  // λ̄
-    double Bx = 0.0, By = 0.0, Bz = 0.0;     // β (0 where λ̄ ≤ 0,2)
-    double rox = 0.0, roy = 0.0, roz = 0.0;  // ρ
+    double lx2 = 0.0, ly2 = 0.0, lz2 = 0.0;                        // λ̄
+    char curve = ' ';                                              // the column curve of every axis
+    double alpha = 0.0;                                            // its α
+    bool plateau_x = false, plateau_y = false, plateau_z = false;  // λ̄ ≤ 0,2: ρ = 1
+    double Bx = 0.0, By = 0.0, Bz = 0.0;                           // β (0 where λ̄ ≤ 0,2)
+    double rox = 0.0, roy = 0.0, roz = 0.0;                        // ρ
     double ro = 0.0;
     double Rd_c = 0.0;  // negative: the compression result the search compares
 
@@ -144,9 +156,6 @@ inline constexpr std::string_view kAngleLengthMessage =
 inline constexpr std::string_view kSpacerMessage =
     "Espessura dos espaçadores é menor\n      que a espessura das abas (e<tf).\n"
     "Recomenda-se aumentar a espessura\n           dos espaçadores (e)!";
-
-// Slenderness between spacers of a pair under tension: 240 (times rz).
-inline constexpr double kTensionSpacingSlenderness = 240.0;
 
 // "Calcular" of an angle window.
 void check_angle(const AngleRules& rules, Boxes& boxes, Messages& messages, AngleState& state);

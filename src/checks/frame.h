@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checks/boxes.h"
 #include "common/steel.h"
@@ -46,24 +49,59 @@ inline constexpr std::string_view kAmplificationMessage =
     "Flexo-compressão: |Nd| >= 0,73·Ne\nO momento amplificado não tem limite.\n"
     "Adote outro perfil!";
 
-// Slenderness above which the warning is shown (200 itself is accepted).
-inline constexpr double kSlendernessLimit = 200.0;
+// Where a slenderness λ (or a width-to-thickness ratio) falls against the
+// two limits of its formula: up to the first (the full value: Mpl, Vpl,
+// Q = 1), between the two (inelastic: the straight line or its like), past
+// the second (elastic buckling).
+enum class Range { Full, Inelastic, Elastic };
 
-// What every window keeps between runs, whatever its family: the steel read,
-// the invalid-length flag and the designation checked. Each family derives
-// its own state from this one.
+// What the last check found for one result row with a verdict.
+struct RowRecord {
+    std::string_view box;  // the result box, e.g. "R_RdMdx"
+    // Utilisation |Sd|/|Rd|: the action over the resistance; for the combined
+    // row its own interaction value. None for a row that failed without a
+    // ratio (a moment amplified without bound, a zero resistance).
+    std::optional<double> ratio;
+    bool passed = false;
+};
+
+// What every window keeps between runs, whatever its family and standard:
+// the steel read, the invalid-length flag, the designation checked, and the
+// verdict rows of the last check with the one that governs. Each family
+// derives its own state from this one and adds the quantities and the
+// branches its formulas took.
 struct WorkingState {
     virtual ~WorkingState() = default;
     Steel steel;
     int invalid_length = 0;   // set to 1 by a refused length; only the search clears it
     std::string designation;  // text of R_Perfil when the check ran
+
+    // Every row the last check gave a verdict, in the order it filled them.
+    std::vector<RowRecord> rows;
+    // The row that governs: the first row that failed without a ratio, else
+    // the largest ratio (the earlier row on a tie); none before any verdict.
+    std::optional<std::size_t> governing;
+
+    const RowRecord* row(std::string_view box) const;
+    const RowRecord* governing_row() const;
 };
+
+// |action|/|resistance|; none when the resistance is zero or the quotient is
+// not a finite number.
+std::optional<double> utilisation(double action, double resistance);
+
+// Adds a verdict row to the state and finds the governing row again.
+void record_row(WorkingState& state, std::string_view box, std::optional<double> ratio,
+                bool passed);
 
 // Step 1 of every check: results to "0,00", verdict fields emptied.
 void reset_results(Boxes& boxes, std::span<const ResultRow> rows);
 
-// The steel in force: grade name and the absolute values of fy and fu, with
-// E, G and fr fixed.
+// The steel in force: grade name, fy and fu, with E, G and fr fixed. A value
+// no steel has stops the check with a message naming the box, as a text that
+// is not a number does: fy or fu not above zero, fy above fu, fy not above
+// the residual stress fr (the flange's Mr = (fy − fr)·W would be nil or
+// negative).
 Steel read_steel(const Boxes& boxes);
 
 // A box converted with the decimal comma, as typed or as its absolute value.
@@ -71,6 +109,19 @@ Steel read_steel(const Boxes& boxes);
 // which names the box by its label.
 double read_signed(const Boxes& boxes, std::string_view name);
 double read_abs(const Boxes& boxes, std::string_view name);
+
+// A section property a formula uses (a dimension, an area, an inertia, a
+// modulus, a radius): zero or negative stops the check with a message naming
+// the box by `symbol`, the name the window shows beside it.
+double read_property(const Boxes& boxes, std::string_view name, std::string_view symbol);
+
+// Why a zero or negative section property is refused.
+inline constexpr std::string_view kNotPositiveProperty =
+    "as propriedades do perfil devem ser maiores que zero.";
+
+// The message of a value refused for box `symbol` typed as `text`.
+std::string refused_value_message(std::string_view symbol, std::string_view text,
+                                  std::string_view reason);
 
 // The verdict rule: |resistance| >= |action| (equality passes).
 bool resists(double resistance, double action);
@@ -81,6 +132,10 @@ std::string not_a_number_message(std::string_view label, std::string_view text);
 // Writes a value as results are shown (six significant digits, two decimals,
 // decimal comma) and its verdict.
 void show_result(Boxes& boxes, const ResultRow& row, double value, bool passed);
+
+// The same, and the row recorded in the state with its ratio.
+void show_result(Boxes& boxes, WorkingState& state, const ResultRow& row, double value,
+                 std::optional<double> ratio, bool passed);
 
 // Runs one handler. A HandlerError (a box that is not a number, a numeric
 // fault) stops it and its exact message is shown; nothing escapes. Returns

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "checks/member.h"
+#include "checks/nbr8800_1986/bending.h"
 
 // The steps shared by the rolled I/H, channel and welded checks, and the
 // rules in which those families differ. Used by the family units only.
@@ -23,14 +24,17 @@ struct FamilyRules {
     // width; otherwise (and always for the channel) the fy-based one.
     bool iterate_pure_compression = true;
     ShearWeb shear = ShearWeb::RolledPanel;
-    // Critical moment of lateral-torsional buckling about y beyond λr:
-    // √(1 + β2·λ²) when true, √(1 + β2/λ²) when false.
-    bool mcr_y_beta2_times_lambda2 = true;
+    // How the critical moment of lateral-torsional buckling about y grows
+    // beyond λr.
+    nbr8800_1986::LateralGrowth lateral_growth_y = nbr8800_1986::LateralGrowth::TimesLambda;
 };
 
 // Frame start: display reset, working state reset (the flag kept), steel and
 // actions read, family and designation recorded.
 void start(Boxes& boxes, MemberState& state, MemberFamily family);
+
+// Stops the check when the flanges leave no web: d − 2·tf must be above zero.
+void require_web(const Boxes& boxes, const MemberState& state);
 
 // h, rx and ry from the section values already in the state.
 void derive_radii(MemberState& state);
@@ -41,11 +45,7 @@ void read_lengths(const Boxes& boxes, MemberState& state);
 // Everything after the section is known: axial, shear, bending, combined.
 void run(const FamilyRules& rules, Boxes& boxes, Messages& messages, MemberState& state);
 
-// Pure-compression effective width of a slender web, iterated on the web
-// stress: fills bef, Aef, f and iterations.
-void effective_width_pure_compression(MemberState& state);
-
-// The bound on the rounds of that iteration.
-inline constexpr int kMaxEffectiveWidthRounds = 1000;
+// The rolled sections' shear panel is taken as a = 4·tw long.
+inline constexpr double kRolledPanelLength = 4.0;
 
 }  // namespace quintaro::checks::member_steps

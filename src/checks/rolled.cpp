@@ -12,7 +12,7 @@ constexpr member_steps::FamilyRules kRolledIRules{
     .full_flange_outstand = false,
     .iterate_pure_compression = true,
     .shear = member_steps::ShearWeb::RolledPanel,
-    .mcr_y_beta2_times_lambda2 = true,
+    .lateral_growth_y = nbr8800_1986::LateralGrowth::TimesLambda,
 };
 
 constexpr member_steps::FamilyRules kRolledHRules{
@@ -20,25 +20,26 @@ constexpr member_steps::FamilyRules kRolledHRules{
     .full_flange_outstand = false,
     .iterate_pure_compression = true,
     .shear = member_steps::ShearWeb::RolledPanel,
-    .mcr_y_beta2_times_lambda2 = false,
+    .lateral_growth_y = nbr8800_1986::LateralGrowth::OverLambda,
 };
 
 void check_rolled(MemberFamily family, const member_steps::FamilyRules& rules, Boxes& boxes,
                   Messages& messages, MemberState& st) {
     member_steps::start(boxes, st, family);
-    st.d = read_abs(boxes, "R_d");
-    st.bf = read_abs(boxes, "R_bf");
-    st.tw = read_abs(boxes, "R_tw");
-    st.tf = read_abs(boxes, "R_tf");
-    st.Ag = read_abs(boxes, "R_Ag");
+    st.d = read_property(boxes, "R_d", "d");
+    st.bf = read_property(boxes, "R_bf", "bf");
+    st.tw = read_property(boxes, "R_tw", "tw");
+    st.tf = read_property(boxes, "R_tf", "tf");
+    member_steps::require_web(boxes, st);
+    st.Ag = read_property(boxes, "R_Ag", "Ag");
     st.P = read_abs(boxes, "R_Peso");
-    st.Ix = read_abs(boxes, "R_Ix");
-    st.Iy = read_abs(boxes, "R_Iy");
-    st.Wx = read_abs(boxes, "R_Wx");
-    st.Wy = read_abs(boxes, "R_Wy");
-    st.Zx = read_abs(boxes, "R_Zx");
-    st.Zy = read_abs(boxes, "R_Zy");
-    st.IT = read_abs(boxes, "R_IT");
+    st.Ix = read_property(boxes, "R_Ix", "Ix");
+    st.Iy = read_property(boxes, "R_Iy", "Iy");
+    st.Wx = read_property(boxes, "R_Wx", "Wx");
+    st.Wy = read_property(boxes, "R_Wy", "Wy");
+    st.Zx = read_property(boxes, "R_Zx", "Zx");
+    st.Zy = read_property(boxes, "R_Zy", "Zy");
+    st.IT = read_property(boxes, "R_IT", "IT");
     member_steps::read_lengths(boxes, st);
     member_steps::derive_radii(st);
     member_steps::run(rules, boxes, messages, st);

@@ -15,11 +15,11 @@ constexpr PanelField kRolledPanel[] = {
     {"R_Wy", "WY"},         {"R_Zx", "ZX"},     {"R_Zy", "ZY"}, {"R_IT", "IT"},
 };
 
-// The channel's ZX field holds the centroid distance x; there is no ZY.
+// The channel's ZX field holds the centroid distance x; ZY is its last field.
 constexpr PanelField kChannelPanel[] = {
     {"R_Perfil", "BITOLA"}, {"R_d", "D"},       {"R_bf", "BF"}, {"R_tw", "TW"}, {"R_tf", "TF"},
     {"R_Ag", "AG"},         {"R_Peso", "PESO"}, {"R_Ix", "IX"}, {"R_Iy", "IY"}, {"R_Wx", "WX"},
-    {"R_Wy", "WY"},         {"R_x", "ZX"},      {"R_IT", "IT"},
+    {"R_Wy", "WY"},         {"R_x", "ZX"},      {"R_IT", "IT"}, {"R_Zy", "ZY"},
 };
 
 constexpr PanelField kWeldedPanel[] = {

@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "checks/numeric.h"
+#include "checks/nbr8800_1986/compression.h"
+#include "checks/nbr8800_1986/local_buckling.h"
+#include "checks/units.h"
 #include "report/writer.h"
 
 namespace quintaro::report {
@@ -14,9 +16,12 @@ using checks::AngleRules;
 using checks::AngleSection;
 using checks::AngleState;
 using checks::Leg;
+using checks::Range;
 using checks::WindowKind;
+using detail::constant;
 using detail::n;
 using detail::n8;
+namespace nbr = checks::nbr8800_1986;
 
 // How the section properties are listed and derived.
 enum class Properties {
@@ -170,7 +175,7 @@ class AngleReport : public detail::Writer {
             put("Iy´ = " + n(st_.Iy1) + " cm4");
         if (t_.properties == Properties::PairX) {
             put("rz = " + n(st_.rz) + " cm");
-            put("e = " + n(st_.e / 10.0) + " cm");
+            put("e = " + n(checks::units::mm_to_cm(st_.e)) + " cm");
         } else if (two_widths) {
             put("rz = " + n(st_.rz) + " cm");
             put("x = " + n(st_.c) + " cm");
@@ -241,11 +246,10 @@ class AngleReport : public detail::Writer {
         put("Adota-se para " + Rd + " o menor valor das duas verificações");
         put(Rd + " = " + n(st_.Rd_t) + " kN");
         empty();
-        // A tension typed with a minus sign is judged on its magnitude.
-        const double magnitude = std::fabs(N);
         verdict(t_.tension_nt ? "Rd(Nt) >= Ntd" : "Rd(Nd) >= Nd",
                 n(st_.Rd_t) + " kN >= " + n(N) + " kN",
-                magnitude <= st_.Rd1 && magnitude <= st_.Rd2);
+                detail::passed(
+                    st_, (r_.two_forces ? checks::kAngleTensionRow : checks::kAngleAxialRow).box));
     }
 
     void slenderness(std::string_view l, std::string_view L, double length, std::string_view r,
@@ -259,23 +263,24 @@ class AngleReport : public detail::Writer {
 
     // The local-buckling factor of an unstiffened leg, in the three ranges of
     // b/tf against √(E/fy).
-    void leg_factor(std::string_view Q, std::string_view b, double b_value, double value) {
+    void leg_factor(std::string_view Q, std::string_view b, double b_value, double value,
+                    Range range) {
         const std::string Qs(Q), bs(b);
-        const double s = std::sqrt(s_.E / s_.fy);
-        const double ratio = b_value / st_.tf;
         const std::string E = n(s_.E), fy = n8(s_.fy), bv = n8(b_value), tf = n8(st_.tf);
-        if (ratio <= 0.44 * s) {
-            put(bs + "/tf <= 0,44*raiz(E/fy)");
+        const std::string full = constant(nbr::kAngleLeg.full, 2) + "*raiz(E/fy)";
+        const std::string elastic = constant(nbr::kAngleLeg.elastic, 2) + "*raiz(E/fy)";
+        if (range == Range::Full) {
+            put(bs + "/tf <= " + full);
             put(Qs + " =1");
             empty();
-        } else if (ratio <= 0.9 * s) {
-            put("0,44*raiz(E/fy) < " + bs + "/tf <= 0,90*raiz(E/fy)");
+        } else if (range == Range::Inelastic) {
+            put(full + " < " + bs + "/tf <= " + elastic);
             put(Qs + " = 1,34-(0,77*(" + bs + "/tf)*raiz(fy/E))");
             put(Qs + " = 1,34-(0,77*(" + bv + "/" + tf + ")*raiz(" + fy + "/" + E + "))");
             put(Qs + " = " + n(value));
             empty();
         } else {
-            put(bs + "/tf > 0,90*raiz(E/fy)");
+            put(bs + "/tf > " + elastic);
             put(Qs + " = 0,52*E/(fy*(" + bs + "/tf)²)");
             put(Qs + " = 0,52*" + E + "/(" + fy + "*(" + bv + "/" + tf + ")²)");
             put(Qs + " = " + n(value));
@@ -289,9 +294,8 @@ class AngleReport : public detail::Writer {
         const double b_value = leg_value(r_.qa_leg);
         // The limit the check used: 0,44·√(E/fy) with a spacer, the
         // window's own without one.
-        const double factor = checks::is_zero(st_.e) ? r_.qa_limit_without_spacer : 0.44;
-        const std::string limit = n(factor) + "*raiz(E/fy)";
-        if (!(st_.qa_ratio > st_.qa_limit)) {
+        const std::string limit = n(st_.qa_limit_factor) + "*raiz(E/fy)";
+        if (!st_.qa_reduced) {
             put(b + "/tf <= " + limit);
             put("Qa =1");
             empty();
@@ -304,7 +308,7 @@ class AngleReport : public detail::Writer {
             fy + "*10))))");
         put("bef = " + n(st_.bef) + " mm");
         empty();
-        const bool doubled = r_.k > 1.5;  // both outstanding legs lose their width
+        const bool doubled = r_.k == 2;  // both outstanding legs lose their width
         if (doubled) {
             put("Aef = Ag-(2*(" + b + "-bef)*tf)/100");
             put("Aef = " + n(st_.Ag) + "-(2*(" + bv + "-" + n(st_.bef) + ")*" + tf + ")/100");
@@ -338,11 +342,12 @@ class AngleReport : public detail::Writer {
         // The single angle buckles once more about its least axis with Lfly.
         if (single)
             slenderness("lz", "Lfly", st_.Lfly, "rz", st_.rz, st_.lz);
-        put("lx e ly <= 200");
-        put(n(st_.lx) + " e " + n(st_.ly) + " <= 200");
+        const std::string limit = constant(nbr::kSlendernessLimit, 0);
+        put("lx e ly <= " + limit);
+        put(n(st_.lx) + " e " + n(st_.ly) + " <= " + limit);
         if (single) {
-            put("lz <= 200");
-            put(n(st_.lz) + " <= 200");
+            put("lz <= " + limit);
+            put(n(st_.lz) + " <= " + limit);
         }
         empty();
         if (st_.slenderness_warning) {
@@ -356,16 +361,17 @@ class AngleReport : public detail::Writer {
         put("Cálculo de Q (Anexo E da NBR8800/88)");
         if (single) {
             if (r_.both_legs_q) {
-                leg_factor("Qbf", "bf", st_.bf, st_.Q_bf);
-                leg_factor("Qd", "d", st_.d, st_.Q_d);
+                leg_factor("Qbf", "bf", st_.bf, st_.Q_bf, st_.Q_bf_range);
+                leg_factor("Qd", "d", st_.d, st_.Q_d, st_.Q_d_range);
                 put("Q será o menor valor de cada uma da abas!");
             } else {
-                leg_factor("Q", "bf", st_.bf, st_.Q_bf);
+                leg_factor("Q", "bf", st_.bf, st_.Q_bf, st_.Q_bf_range);
             }
             put("Q = " + n(st_.Q));
             empty();
         } else {
-            leg_factor("Qs", leg_symbol(r_.qs_leg, false), leg_value(r_.qs_leg), st_.Qs);
+            leg_factor("Qs", leg_symbol(r_.qs_leg, false), leg_value(r_.qs_leg), st_.Qs,
+                       st_.Qs_range);
             effective_width();
             put("Q =Qs*Qa");
             put("Q =" + n(st_.Qs) + "*" + n(st_.Qa));
@@ -378,16 +384,17 @@ class AngleReport : public detail::Writer {
         if (single)
             reduced("lz2", "lz", st_.lz, st_.lz2);
         // Curve c on every axis of every angle.
-        put("Curva c -> ax = 0,384");
-        put("Curva c -> ay = 0,384");
+        const std::string curve_text = std::string("Curva ") + st_.curve + " -> a";
+        const std::string alpha = " = " + constant(st_.alpha, 3);
+        put(curve_text + "x" + alpha);
+        put(curve_text + "y" + alpha);
         if (single)
-            put("Curva c -> az = 0,384");
+            put(curve_text + "z" + alpha);
         empty();
-        constexpr double kCurveC = 0.384;
-        curve('x', st_.lx2, kCurveC, st_.Bx, st_.rox, "lx2 <= 0,2");
-        curve('y', st_.ly2, kCurveC, st_.By, st_.roy, "ly2 <= 0,2");
+        curve('x', st_.lx2, st_.alpha, st_.Bx, st_.rox, st_.plateau_x, "lx2");
+        curve('y', st_.ly2, st_.alpha, st_.By, st_.roy, st_.plateau_y, "ly2");
         if (single)
-            curve('z', st_.lz2, kCurveC, st_.Bz, st_.roz, "lz2 <= 0,2");
+            curve('z', st_.lz2, st_.alpha, st_.Bz, st_.roz, st_.plateau_z, "lz2");
 
         put("Adota-se o menor valor para ro");
         put("ro = " + n(st_.ro));
@@ -398,7 +405,7 @@ class AngleReport : public detail::Writer {
         put("Rd(Nd) = " + n(st_.Rd_c) + " kN");
         empty();
         verdict("Rd(Nd) >= Nd", n(st_.Rd_c) + " kN >= " + n(st_.Nd) + " kN",
-                std::fabs(st_.Rd_c) >= std::fabs(st_.Nd));
+                detail::passed(st_, checks::kAngleAxialRow.box));
     }
 
     const AngleState& st_;

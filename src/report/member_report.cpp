@@ -4,6 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "checks/nbr8800_1986/bending.h"
+#include "checks/nbr8800_1986/combined.h"
+#include "checks/nbr8800_1986/compression.h"
+#include "checks/nbr8800_1986/local_buckling.h"
+#include "checks/nbr8800_1986/shear.h"
+#include "checks/units.h"
 #include "report/writer.h"
 
 namespace quintaro::report {
@@ -12,8 +18,13 @@ namespace {
 using checks::AxisBending;
 using checks::MemberFamily;
 using checks::MemberState;
+using checks::Range;
+using detail::constant;
+using detail::constant_with_point;
 using detail::n;
 using detail::n8;
+namespace nbr = checks::nbr8800_1986;
+namespace units = checks::units;
 
 // The critical moment of lateral-torsional buckling beyond λr, as written for
 // one axis: its formula line and the pieces of the substitution line around
@@ -137,6 +148,9 @@ class MemberReport : public detail::Writer {
     }
 
   private:
+    static const checks::ResultRow& axial_row() { return checks::kMemberResults[0]; }
+    bool passed(const checks::ResultRow& row) const { return detail::passed(st_, row.box); }
+
     // ---- Header ------------------------------------------------------
 
     void header() {
@@ -206,17 +220,47 @@ class MemberReport : public detail::Writer {
 
     void channel_plastic_moduli() {
         const std::string bf = n8(st_.bf), tf = n8(st_.tf), tw = n8(st_.tw), d = n8(st_.d);
-        const std::string x = n(st_.x);
         put("Zx =(bf*tf*(d-tf))+((tw/4)*(d-2*tf)²);");
         put("Zx =(" + bf + "*" + tf + "*(" + d + "-" + tf + "))+((" + tw + "/4)*(" + d + "-2*" +
             tf + ")²);");
-        put("Zx = " + n(1000.0 * st_.Zx) + " mm³");
+        put("Zx = " + n(units::cm3_to_mm3(st_.Zx)) + " mm³");
         put("Zx = " + n(st_.Zx) + " cm³");
         empty();
-        // The web's lever arm is squared as a whole: (x - tw/2)².
-        put("Zy =(tf/10*((bf/10)-x)²)+(x²*(tf/10))+(((d-(2*tf))/10)*(x-((tw/10)/2))²)");
-        put("Zy =(" + tf + "/10*((" + bf + "/10)-" + x + ")²)+(" + x + "²*(" + tf + "/10))+(((" +
-            d + "-(2*" + tf + "))/10)*(" + x + "-((" + tw + "/10)/2))²)");
+        if (st_.Zy_source == checks::ZySource::Catalogue) {
+            put("Zy = " + n(st_.Zy) + " cm³ (tabela do perfil)");
+            empty();
+            return;
+        }
+        // No ZY in the table: the plates' plastic modulus about the plastic
+        // neutral axis, which halves the area.
+        put("Zy calculado pelas chapas d, bf, tw, tf (a tabela do perfil não dá Zy),");
+        put("em relação à linha neutra plástica xp, que divide a área ao meio;");
+        put("nos perfis laminados, de mesas inclinadas, este valor é 1,10 a 1,16 vezes o "
+            "publicado.");
+        put("A = 2*bf*tf+(d-2*tf)*tw");
+        put("A = 2*" + bf + "*" + tf + "+(" + d + "-2*" + tf + ")*" + tw);
+        put("A = " + n(st_.A_plates) + " mm²");
+        empty();
+        const std::string A = n(st_.A_plates), xp = n(st_.xp);
+        if (st_.xp_in_web) {
+            put("A/2 <= d*tw: xp na alma");
+            put("xp = A/(2*d)");
+            put("xp = " + A + "/(2*" + d + ")");
+            put("xp = " + xp + " mm");
+            empty();
+            put("Zy =(d*xp²/2+d*(tw-xp)²/2+tf*((bf-xp)²-(tw-xp)²))/1000");
+            put("Zy =(" + d + "*" + xp + "²/2+" + d + "*(" + tw + "-" + xp + ")²/2+" + tf + "*((" +
+                bf + "-" + xp + ")²-(" + tw + "-" + xp + ")²))/1000");
+        } else {
+            put("A/2 > d*tw: xp nas mesas");
+            put("xp = tw+(A/2-d*tw)/(2*tf)");
+            put("xp = " + tw + "+(" + A + "/2-" + d + "*" + tw + ")/(2*" + tf + ")");
+            put("xp = " + xp + " mm");
+            empty();
+            put("Zy =(d*tw*(xp-tw/2)+tf*(xp-tw)²+tf*(bf-xp)²)/1000");
+            put("Zy =(" + d + "*" + tw + "*(" + xp + "-" + tw + "/2)+" + tf + "*(" + xp + "-" + tw +
+                ")²+" + tf + "*(" + bf + "-" + xp + ")²)/1000");
+        }
         put("Zy = " + n(st_.Zy) + " cm³");
         empty();
     }
@@ -236,42 +280,42 @@ class MemberReport : public detail::Writer {
         empty();
         put("Ag =(2*bf*tf)+(tw*h)");
         put("Ag =(2*" + bf + "*" + tf + ")+(" + tw + "*" + h + ")");
-        put("Ag = " + n(100.0 * st_.Ag) + " mm²");
+        put("Ag = " + n(units::cm2_to_mm2(st_.Ag)) + " mm²");
         put("Ag = " + n(st_.Ag) + " cm²");
         empty();
         // The flanges' share is bf·d³ less the hollow (bf - tw)·h³.
         put("Ix = (bf*d³/12)-((bf-tw)*h³/12)");
         put("Ix = (" + bf + "*" + d + "³/12)-((" + bf + "-" + tw + ")*" + h + "³/12)");
-        put("Ix = " + n(10000.0 * st_.Ix) + " mm4");
+        put("Ix = " + n(units::cm4_to_mm4(st_.Ix)) + " mm4");
         put("Ix = " + n(st_.Ix) + " cm4");
         empty();
         put("Iy = (2*bf³*tf/12)+(h*tw³/12)");
         put("Iy = (2*" + bf + "³*" + tf + "/12)+(" + h + "*" + tw + "³/12)");
-        put("Iy = " + n(10000.0 * st_.Iy) + " mm4");
+        put("Iy = " + n(units::cm4_to_mm4(st_.Iy)) + " mm4");
         put("Iy = " + n(st_.Iy) + " cm4");
         empty();
         put("It = (2*bf*tf³+(d-tf)*tw³)/3");
         put("It = (2*" + bf + "*" + tf + "³+(" + d + "-" + tf + ")*" + tw + "³)/3");
-        put("It = " + n(10000.0 * st_.IT) + " mm4");
+        put("It = " + n(units::cm4_to_mm4(st_.IT)) + " mm4");
         put("It = " + n(st_.IT) + " cm4");
         empty();
         radii();
         put("Wx = (2*Ix)/d");
-        put("Wx = (2*" + n(st_.Ix) + ")/" + n8(st_.d / 10.0));
+        put("Wx = (2*" + n(st_.Ix) + ")/" + n8(units::mm_to_cm(st_.d)));
         put("Wx = " + n(st_.Wx) + " cm³");
         empty();
         put("Wy = (2*Iy)/bf");
-        put("Wy = (2*" + n(st_.Iy) + ")/" + n8(st_.bf / 10.0));
+        put("Wy = (2*" + n(st_.Iy) + ")/" + n8(units::mm_to_cm(st_.bf)));
         put("Wy = " + n(st_.Wy) + " cm³");
         empty();
         put("Zx = (bf*(d²-h²)+tw*h²)/4");
         put("Zx = (" + bf + "*(" + d + "²-" + h + "²)+" + tw + "*" + h + "²)/4");
-        put("Zx = " + n(1000.0 * st_.Zx) + " mm³");
+        put("Zx = " + n(units::cm3_to_mm3(st_.Zx)) + " mm³");
         put("Zx = " + n(st_.Zx) + " cm³");
         empty();
         put("Zy = bf²*(tf/2)+0,25*h*tw²");
         put("Zy = " + bf + "²*(" + tf + "/2)+0,25*" + h + "*" + tw + "²");
-        put("Zy = " + n(1000.0 * st_.Zy) + " mm³");
+        put("Zy = " + n(units::cm3_to_mm3(st_.Zy)) + " mm³");
         put("Zy = " + n(st_.Zy) + " cm³");
         empty();
     }
@@ -295,8 +339,7 @@ class MemberReport : public detail::Writer {
         put("Adota-se para Rd(Nd) o menor valor das duas verificações");
         put("Rd(Nd) = " + n(st_.RdNd_t) + " kN");
         empty();
-        verdict("Rd(Nd) >= Nd", n(st_.RdNd_t) + " kN >= " + n(st_.Nd) + " kN",
-                st_.Nd <= st_.RdNd_t);
+        verdict("Rd(Nd) >= Nd", n(st_.RdNd_t) + " kN >= " + n(st_.Nd) + " kN", passed(axial_row()));
     }
 
     void compression() {
@@ -311,10 +354,11 @@ class MemberReport : public detail::Writer {
         put(g("@y = ") + n(st_.Lfly) + "/" + n(st_.ry));
         put(g("@y = ") + n(st_.ly));
         empty();
-        put(g("@x e @y <= 200"));
-        put(n(st_.lx) + " e " + n(st_.ly) + " <= 200");
+        const std::string limit = constant(nbr::kSlendernessLimit, 0);
+        put(g("@x e @y <= ") + limit);
+        put(n(st_.lx) + " e " + n(st_.ly) + " <= " + limit);
         empty();
-        if (st_.lx > checks::kSlendernessLimit || st_.ly > checks::kSlendernessLimit) {
+        if (st_.slenderness_warning) {
             put("Não Ok! Esbeltez não verifica!");
             put("Recomenda-se adotar outra seção!");
         } else {
@@ -339,18 +383,13 @@ class MemberReport : public detail::Writer {
         put(g("@y2 = ") + n(st_.ly2));
         empty();
 
-        if (st_.tf > 40.0) {
-            put("tf > 40");
-            put("Curva c -> ax = 0,384");
-            put("Curva d -> ay = 0,572");
-        } else {
-            put("tf <= 40");
-            put("Curva b -> ax = 0,281");
-            put("Curva c -> ay = 0,384");
-        }
+        const std::string thick = constant(nbr::kThickFlange, 0);
+        put(st_.thick_flange ? "tf > " + thick : "tf <= " + thick);
+        put(std::string("Curva ") + st_.curve_x + " -> ax = " + constant(st_.ax, 3));
+        put(std::string("Curva ") + st_.curve_y + " -> ay = " + constant(st_.ay, 3));
         empty();
-        curve('x', st_.lx2, st_.ax, st_.Bx, st_.rox, "@x2 <= 0,2");
-        curve('y', st_.ly2, st_.ay, st_.By, st_.roy, "@2y <= 0,2");
+        curve('x', st_.lx2, st_.ax, st_.Bx, st_.rox, st_.plateau_x, "@x2");
+        curve('y', st_.ly2, st_.ay, st_.By, st_.roy, st_.plateau_y, "@2y");
 
         put("Adota-se o menor valor para ro");
         put("ro = " + n(st_.ro));
@@ -360,24 +399,25 @@ class MemberReport : public detail::Writer {
         put("Rd(Nd) = 0,90*" + n(st_.ro) + "*" + n(st_.Q) + "*" + n(st_.Ag) + "*" + fy);
         put("Rd(Nd) = " + n(st_.RdNd_c) + " kN");
         empty();
-        verdict("Rd(Nd) >= Nd", n(st_.RdNd_c) + " kN >= " + n(st_.Nd) + " kN",
-                std::fabs(st_.RdNd_c) >= std::fabs(st_.Nd));
+        verdict("Rd(Nd) >= Nd", n(st_.RdNd_c) + " kN >= " + n(st_.Nd) + " kN", passed(axial_row()));
     }
 
     // Qs of the flange, by the ratio the check compared.
     void flange_factor() {
-        const double s = std::sqrt(s_.E / s_.fy);
         const std::string E = n(s_.E), fy = n8(s_.fy), bf = n8(st_.bf), tf = n8(st_.tf);
+        const std::string full = constant(nbr::kFlangeOutstand.full, 2) + "*raiz(E/fy)";
+        const std::string elastic =
+            constant_with_point(nbr::kFlangeOutstand.elastic, 2) + "*raiz(E/fy)";
         const std::string ratio = t_.full_flange ? "bf/tf" : "(bf/2)/tf";
         // The ratio with its values: "(bf/2)/tf" or "(bf/tf)" filled in.
         const std::string values =
             t_.full_flange ? "(" + bf + "/" + tf + ")" : "(" + bf + "/2)/" + tf;
-        if (st_.bt <= 0.55 * s) {
-            put(ratio + " <= 0,55*raiz(E/fy)");
+        if (st_.Qs_range == Range::Full) {
+            put(ratio + " <= " + full);
             put("Qs =1");
             empty();
-        } else if (st_.bt <= 1.02 * s) {
-            put("0,55*raiz(E/fy) < " + ratio + " <= 1.02*raiz(E/fy)");
+        } else if (st_.Qs_range == Range::Inelastic) {
+            put(full + " < " + ratio + " <= " + elastic);
             if (t_.full_flange) {
                 put("Qs = 1,42-(0,76*(bf/tf)*raiz(fy/E))");
             } else {
@@ -389,7 +429,7 @@ class MemberReport : public detail::Writer {
         } else {
             // Elastic buckling of the outstand: Qs falls with the square of
             // the ratio, so the ratio divides.
-            put(ratio + " > 1.02*raiz(E/fy)");
+            put(ratio + " > " + elastic);
             const std::string squared = t_.full_flange ? "(bf/tf)²" : "((bf/2)/tf)²";
             put("Qs = 0,67*E/(fy*" + squared + ")");
             const std::string squared_values = t_.full_flange ? values + "²" : "(" + values + ")²";
@@ -402,16 +442,15 @@ class MemberReport : public detail::Writer {
     // Qa of the web: the effective width, from fy or, in pure compression,
     // from the web stress the iteration settled on.
     void web_factor() {
-        const double s = std::sqrt(s_.E / s_.fy);
         const std::string fy = n8(s_.fy), tw = n8(st_.tw), h = n(st_.h);
-        if (!(st_.hw > 1.47 * s)) {
-            put("h/tw <= 1,47*raiz(E/fy)");
+        if (st_.Qa_rule == checks::WebQa::Whole) {
+            put("h/tw <= " + constant(nbr::kWebFullyEffective, 2) + "*raiz(E/fy)");
             put("Qa =1");
             empty();
             return;
         }
-        put("h/tw > 1.47*raiz(E/fy)");
-        if (st_.iterations > 0) {
+        put("h/tw > " + constant_with_point(nbr::kWebFullyEffective, 2) + "*raiz(E/fy)");
+        if (st_.Qa_rule == checks::WebQa::Iterated) {
             const std::string f = n(st_.f);
             put("f = " + f + " MPa");
             put("bef = (797*tw)/raiz(f)*(1-(140/((h/tw)*raiz(f)))) <= h");
@@ -448,7 +487,7 @@ class MemberReport : public detail::Writer {
             put("Aw = h*tw");
             put("Aw = " + h + "*" + tw);
         }
-        put("Aw = " + n(100.0 * st_.Aw) + " mm²");
+        put("Aw = " + n(units::cm2_to_mm2(st_.Aw)) + " mm²");
         put("Aw = " + n(st_.Aw) + " cm²");
         empty();
 
@@ -458,28 +497,30 @@ class MemberReport : public detail::Writer {
             put("a = 4*" + tw);
             put("a = " + n(st_.a) + " mm");
             empty();
-            if (st_.a_h < 1.0) {
-                put("(a/h)<1");
+            using nbr::PanelRule;
+            const std::string square = constant(nbr::kPanelSquare, 0);
+            if (st_.panel_rule == PanelRule::Short) {
+                put("(a/h)<" + square);
                 put("k = 4+5,34/(a/h)²");
                 put("k = 4+5,34/(" + n(st_.a) + "/" + h + ")²");
                 put("k = " + n(st_.k));
                 empty();
             }
-            if (st_.a_h >= 1.0) {
-                put("(a/h)>=1");
+            if (st_.panel_rule == PanelRule::Long || st_.panel_rule == PanelRule::VeryLong) {
+                put("(a/h)>=" + square);
                 put("k = 5,34+4/(a/h)²");
                 put("k = 5,34+4/(" + n(st_.a) + "/" + h + ")²");
                 put("k = " + n(st_.k));
                 empty();
             }
-            if (st_.a_h > 3.0) {
-                put("(a/h)>3");
-                put("k = 5,34");
+            if (st_.panel_rule == PanelRule::VeryLong) {
+                put("(a/h)>" + constant(nbr::kPanelLong, 0));
+                put("k = " + n(st_.k));
                 empty();
             }
         } else if (t_.shear == ShearText::Welded) {
-            put("(a/h)>3");
-            put("k = 5,34");
+            put("(a/h)>" + constant(nbr::kPanelLong, 0));
+            put("k = " + n(st_.k));
             empty();
         }
 
@@ -496,19 +537,19 @@ class MemberReport : public detail::Writer {
         put(g("@r = 1,4*raiz(") + k + "*" + E + "/" + fy + ")");
         put(g("@r = ") + n(st_.lrv));
         empty();
-        const std::string factor = t_.shear == ShearText::Channel ? "0,60" : "0,55";
+        const std::string factor = n(st_.Vpl_factor);
         put("Vpl = " + factor + "*Aw*fy");
         put("Vpl = " + factor + "*" + n(st_.Aw) + "*" + fy);
         put("Vpl = " + n(st_.Vpl) + " kN");
         empty();
 
         const std::string lpv = n(st_.lpv), lv = n(st_.lv), Vpl = n(st_.Vpl);
-        if (st_.lv <= st_.lpv) {
+        if (st_.shear_range == Range::Full) {
             put(g("@ < @p"));
             put("Vn = Vpl");
             put("Vn = " + Vpl + " kN");
             empty();
-        } else if (st_.lv <= st_.lrv) {
+        } else if (st_.shear_range == Range::Inelastic) {
             put(g("@p < @ <= @r"));
             put(g("Vn = (@p/@)*Vpl"));
             put("Vn = (" + lpv + "/" + lv + ")*" + Vpl);
@@ -527,7 +568,7 @@ class MemberReport : public detail::Writer {
         put("Rd(Vd) = " + n(st_.RdVd) + " kN");
         empty();
         verdict("Rd(Vd) >= Vd", n(st_.RdVd) + " kN >= " + n(st_.Vd) + " kN",
-                std::fabs(st_.RdVd) >= std::fabs(st_.Vd));
+                passed(checks::kMemberResults[1]));
     }
 
     // ---- Bending -----------------------------------------------------
@@ -551,13 +592,14 @@ class MemberReport : public detail::Writer {
 
     // The 1,25·W·fy ceiling of the nominal moment.
     void moment_ceiling(const AxisBending& ax, double Mn, bool capped) {
+        const std::string cap = constant(nbr::kMomentCap, 2);
         if (capped) {
-            put("Mn > (1,25*W*fy) -> Não Ok!");
-            put("Mn = 1,25*W*fy");
-            put("Mn = 1,25*" + n(ax.W) + "*" + n8(s_.fy));
+            put("Mn > (" + cap + "*W*fy) -> Não Ok!");
+            put("Mn = " + cap + "*W*fy");
+            put("Mn = " + cap + "*" + n(ax.W) + "*" + n8(s_.fy));
             put("Mn = " + n(Mn) + " kN*cm");
         } else {
-            put("Mn <= (1,25*W*fy) -> Ok!");
+            put("Mn <= (" + cap + "*W*fy) -> Ok!");
             put("Mn = " + n(Mn) + " kN*cm");
         }
         empty();
@@ -594,7 +636,7 @@ class MemberReport : public detail::Writer {
         put(g("@p = 3,5*raiz(") + E + "/" + fy + ")");
         put(g("@p = ") + n(st_.lpa));
         empty();
-        if (st_.la > st_.lpa) {
+        if (ax.FLA_range != Range::Full) {
             put(g("@ > @p"));
             put("Mr = fy*W");
             put("Mr = " + fy + "*" + W);
@@ -639,9 +681,9 @@ class MemberReport : public detail::Writer {
         put(g("@r = 0,62*raiz(") + E + "*" + W + "/" + n(ax.Mr_FLM) + ")");
         put(g("@r = ") + n(ax.lrm));
         empty();
-        if (st_.lm <= st_.lpm) {
+        if (ax.FLM_range == Range::Full) {
             plastic_moment_governs(ax);
-        } else if (st_.lm <= ax.lrm) {
+        } else if (ax.FLM_range == Range::Inelastic) {
             put(g("@p < @ <= @r"));
             empty();
             interpolation(ax, ax.Mr_FLM, st_.lm, st_.lpm, ax.lrm, ax.Mn_FLM);
@@ -689,9 +731,9 @@ class MemberReport : public detail::Writer {
             Cb + "²*" + B1 + "²))*" + Mr + "²))");
         put(g("@r = ") + n(ax.lrt));
         empty();
-        if (st_.lt <= st_.lpt) {
+        if (ax.FLT_range == Range::Full) {
             plastic_moment_governs(ax);
-        } else if (st_.lt <= ax.lrt) {
+        } else if (ax.FLT_range == Range::Inelastic) {
             put(g("@p < @ <= @r"));
             empty();
             interpolation(ax, ax.Mr_FLT, st_.lt, st_.lpt, ax.lrt, ax.Mn_FLT);
@@ -724,7 +766,7 @@ class MemberReport : public detail::Writer {
         put("Rd(Md) = " + n(ax.Rd) + " kN*cm");
         empty();
         verdict("Rd(Md) >= Md" + a, n(ax.Rd) + " kN*cm >= " + n(action) + " kN*cm",
-                std::fabs(ax.Rd) >= std::fabs(action));
+                passed(checks::kMemberResults[axis == 'x' ? 2 : 3]));
     }
 
     // ---- Combined actions --------------------------------------------
@@ -736,7 +778,7 @@ class MemberReport : public detail::Writer {
         const std::string E = n(s_.E), fy = n8(s_.fy);
         subheading("Cálculo para Rd(Md" + a + ")");
         put("Flambagem local da alma(FLA)");
-        if (st_.la > st_.lpa_combined) {
+        if (ax.FLA_range_combined != Range::Full) {
             put(g("@ > @p"));
             put("Mr = fy*W" + a);
             put("Mr = " + fy + "*" + n(ax.W));
@@ -779,13 +821,14 @@ class MemberReport : public detail::Writer {
         put(g("@ = ") + n(st_.h) + "/" + n8(st_.tw));
         put(g("@ = ") + n(st_.la));
         empty();
-        if (Nd_abs / (0.9 * st_.Ny) <= 0.207) {
-            put("Nd/(0,9*Ny) <= 0,207");
+        const std::string branch = constant(nbr::kAxialWebBranch, 3);
+        if (st_.axial_use_low) {
+            put("Nd/(0,9*Ny) <= " + branch);
             put(g("@p = 3,5*raiz(E/fy)*(1-(2.8*Nd/(0.9*Ny)))"));
             put(g("@p = 3,5*raiz(") + E + "/" + fy + ")*(1-(2.8*" + n(Nd_abs) + "/(0.9*" +
                 n(st_.Ny) + ")))");
         } else {
-            put("Nd/(0.9*Ny) > 0,207");
+            put("Nd/(0.9*Ny) > " + branch);
             put(g("@p = 1,47*raiz(E/fy)"));
             put(g("@p = 1,47*raiz(") + E + "/" + fy);
         }
@@ -804,7 +847,7 @@ class MemberReport : public detail::Writer {
             return;
         const std::string Mdx = n(st_.Mdx), Mdy = n(st_.Mdy);
         const std::string RdMdx = n(st_.RdMdx), RdMdy = n(st_.RdMdy);
-        if (st_.Nd >= 0.0) {
+        if (st_.combined_form == checks::CombinedForm::Tension) {
             put("(Nd/Rd(Nd))+(Mdx/Rd(Mdx))+(Mdy/Rd(Mdy)) <= 1");
             put("(" + n(Nd_abs) + "/" + n(st_.RdNd_t) + ")+(" + Mdx + "/" + RdMdx + ")+(" + Mdy +
                 "/" + RdMdy + ") <= 1");
@@ -839,7 +882,7 @@ class MemberReport : public detail::Writer {
         }
         put(n(st_.S) + " <=1");
         empty();
-        verdict_lines(!(std::fabs(st_.S) > 1.0));
+        verdict_lines(passed(checks::kMemberResults[4]));
     }
 
     const MemberState& st_;

@@ -1,5 +1,8 @@
 #include "report/writer.h"
 
+#include <charconv>
+
+#include "checks/nbr8800_1986/compression.h"
 #include "common/decimal.h"
 
 namespace quintaro::report::detail {
@@ -10,6 +13,27 @@ std::string n(double value) {
 
 std::string n8(double value) {
     return format_decimal(value, 8);
+}
+
+std::string constant_with_point(double value, int decimals) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
+std::string constant(double value, int decimals) {
+    std::string text = constant_with_point(value, decimals);
+    for (char& c : text) {
+        if (c == '.')
+            c = ',';
+    }
+    return text;
+}
+
+bool passed(const checks::WorkingState& state, std::string_view box) {
+    const checks::RowRecord* row = state.row(box);
+    return row != nullptr && row->passed;
 }
 
 std::string Writer::g(std::string_view text) const {
@@ -77,11 +101,14 @@ void Writer::opening(std::string_view title, const Steel& steel) {
     empty();
 }
 
-void Writer::curve(char axis, double l2, double alpha, double B, double rho,
-                   std::string_view low_range) {
+void Writer::curve(char axis, double l2, double alpha, double B, double rho, bool plateau,
+                   std::string_view reduced) {
+    using checks::nbr8800_1986::kCurvePlateau;
+    using checks::nbr8800_1986::kCurvePlateauSquared;
     const std::string a(1, axis);
-    if (l2 <= 0.2) {
-        put(g(low_range));
+    const std::string limit = constant(kCurvePlateau, 1);
+    if (plateau) {
+        put(g(std::string(reduced) + " <= " + limit));
         put("ro" + a + " = 1");
         empty();
         return;
@@ -89,10 +116,11 @@ void Writer::curve(char axis, double l2, double alpha, double B, double rho,
     // β = (1/(2·λ̄²))·(1 + α·√(λ̄² − 0,04) + λ̄²); ρ = β − √(β² − 1/λ̄²).
     const std::string L = g("@" + a + "2");
     const std::string beta = g("#" + a);
-    put(L + " > 0,2");
-    put(beta + " =(1/(2*" + L + "²))*(1+a" + a + "*raiz(" + L + "²-0.04)+" + L + "²)");
-    put(beta + " =(1/(2*" + n(l2) + "²))*(1+" + n(alpha) + "*raiz(" + n(l2) + "²-0.04)+" + n(l2) +
-        "²)");
+    const std::string square = constant_with_point(kCurvePlateauSquared, 2);
+    put(L + " > " + limit);
+    put(beta + " =(1/(2*" + L + "²))*(1+a" + a + "*raiz(" + L + "²-" + square + ")+" + L + "²)");
+    put(beta + " =(1/(2*" + n(l2) + "²))*(1+" + n(alpha) + "*raiz(" + n(l2) + "²-" + square + ")+" +
+        n(l2) + "²)");
     put(beta + " = " + n(B));
     empty();
     put("ro" + a + " = " + beta + "-raiz(" + beta + "²-(1/" + L + "²))");

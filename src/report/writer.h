@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "checks/frame.h"
 #include "common/steel.h"
 #include "report/sink.h"
 
@@ -14,6 +15,16 @@ namespace quintaro::report::detail {
 // steel strengths, the plate dimensions and the weight.
 std::string n(double value);
 std::string n8(double value);
+
+// A constant of a formula or a limit, taken from the check's own constant
+// and written with `decimals` places: with a decimal comma, or with the
+// decimal point that some formula lines have always had.
+std::string constant(double value, int decimals);
+std::string constant_with_point(double value, int decimals);
+
+// Whether the last check passed the verdict row of a result box; false for a
+// row it did not record.
+bool passed(const checks::WorkingState& state, std::string_view box);
 
 inline constexpr std::string_view kPassed = "Ok! Perfil suporta ao esforço solicitado!";
 inline constexpr std::string_view kFailed = "Não Ok! Perfil não suporta ao esforço solicitado!";
@@ -37,9 +48,11 @@ class Writer {
     void verdict(std::string_view comparison, const std::string& values, bool passed);
     // Picture, title (size 12) and the steel group (size 11 from there on).
     void opening(std::string_view title, const Steel& steel);
-    // The column-curve step of one axis ('x', 'y', 'z'): β and ρ, or ρ = 1.
-    void curve(char axis, double l2, double alpha, double B, double rho,
-               std::string_view low_range);
+    // The column-curve step of one axis ('x', 'y', 'z'): β and ρ, or ρ = 1
+    // on the plateau, as the check recorded. `reduced` is the symbol of λ̄ as
+    // the plateau line writes it ("@x2").
+    void curve(char axis, double l2, double alpha, double B, double rho, bool plateau,
+               std::string_view reduced);
 
     ReportSink& sink_;
 

@@ -19,6 +19,7 @@ constexpr BoundBox kChannelBoxes[] = {
     {"R_d", "d", "mm"},    {"R_bf", "bf", "mm"},     {"R_tw", "tw", "mm"}, {"R_tf", "tf", "mm"},
     {"R_Ag", "Ag", "cm²"}, {"R_Peso", "P", "kgf/m"}, {"R_Ix", "Ix", kCm4}, {"R_Iy", "Iy", kCm4},
     {"R_Wx", "Wx", "cm³"}, {"R_Wy", "Wy", "cm³"},    {"R_x", "x", "cm"},   {"R_IT", "IT", kCm4},
+    {"R_Zy", "Zy", "cm³"},
 };
 
 constexpr BoundBox kWeldedBoxes[] = {

@@ -5,7 +5,7 @@
 
 #include "checks/angle.h"
 #include "checks/windows.h"
-#include "test_boxes.h"
+#include "testing/map_boxes.h"
 
 namespace quintaro::testing {
 

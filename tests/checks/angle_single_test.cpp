@@ -360,15 +360,17 @@ TEST(AngleEdgeCases, NoForceComputesNothing) {
     EXPECT_TRUE(r.messages.shown.empty());
 }
 
-TEST(AngleEdgeCases, NegativeEntriesAreTakenAsMagnitudes) {
-    AngleRow negative = kA1;
-    negative["AREA"] = "-20";
-    negative["I_XY"] = "-180";
-    negative["RZ"] = "-2";
+TEST(AngleEdgeCases, NegativeLengthsAreMagnitudesNegativePropertiesAreRefused) {
     AngleRun pos = run_l(single(kA1, "-100", "150", "150"));
-    AngleRun neg = run_l(single(negative, "-100", "-150", "-150"));
+    AngleRun neg = run_l(single(kA1, "-100", "-150", "-150"));
     EXPECT_NEAR_REL(pos.state.Rd_c, neg.state.Rd_c, 1e-15);
     EXPECT_EQ(pos.boxes.text("R_RdNd"), neg.boxes.text("R_RdNd"));
+    AngleRun area = run_l(single(with(kA1, "AREA", "-20"), "-100", "150", "150"));
+    EXPECT_FALSE(area.completed);
+    ASSERT_EQ(area.messages.shown.size(), 1u);
+    EXPECT_EQ(area.messages.shown[0],
+              "Ag: '-20' não é válido — as propriedades do perfil devem ser maiores que zero.");
+    EXPECT_EQ(area.boxes.text("R_RdNd"), "0,00");
 }
 
 TEST(AngleEdgeCases, EarlierRunLeavesNothingBehind) {
@@ -397,17 +399,18 @@ struct FaultCase {
 const FaultCase kFaults[] = {
     // An empty box (empty catalogue field) is not a number.
     {"empty_area", "AREA", "", "-100", "R_Ag: '' não é um número válido"},
-    // Ag = 0: ry = √(Iy/0).
-    {"zero_area", "AREA", "0", "0", "Floating point division by zero"},
-    // rz = 0: λx = Lflx/0.
-    {"zero_rz", "RZ", "0", "-100", "Floating point division by zero"},
+    // Ag = 0 and rz = 0 are refused, naming the box.
+    {"zero_area", "AREA", "0", "0",
+     "Ag: '0' não é válido — as propriedades do perfil devem ser maiores que zero."},
+    {"zero_rz", "RZ", "0", "-100",
+     "rz: '0' não é válido — as propriedades do perfil devem ser maiores que zero."},
     // Ix' too small for rz: Iy = 2·10 − 80 < 0, ry = √(negative).
     {"inertia_below_the_minor_one", "I_XY", "10", "-100", "Invalid floating point operation"},
     // An absurd area overflows the resistance.
     {"overflow", "AREA", "1E308", "100", "Floating point overflow"},
 };
 
-TEST(AngleEdgeCases, NumericFaultsStopWithTheRuntimeMessage) {
+TEST(AngleEdgeCases, RefusedValuesAndNumericFaultsStopTheCheck) {
     for (const FaultCase& c : kFaults) {
         SCOPED_TRACE(c.name);
         AngleRun r = run_l(single(with(kA1, c.field, c.text), c.Nd, "150", "150"));

@@ -1,6 +1,10 @@
 // Rolled channel check against hand calculations.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "checks/member.h"
 #include "checks/windows.h"
 #include "member_fixture.h"
@@ -10,11 +14,14 @@ namespace quintaro::testing {
 namespace {
 
 // Channel C1 of our own: d = 254, bf = 66, tw = 6,1, tf = 11,1 mm; Ag = 37,9 cm²;
-// Ix = 2800, Iy = 95,1 cm⁴; Wx = 221, Wy = 18,8 cm³; x = 1,30 cm; IT = 4,5 cm⁴.
+// Ix = 2800, Iy = 95,1 cm⁴; Wx = 221, Wy = 18,8 cm³; x = 1,30 cm; IT = 4,5 cm⁴;
+// no ZY (a table without it).
 // h = 254 − 22,2 = 231,8 mm; rx = √(2800/37,9) = 8,59527; ry = √(95,1/37,9) = 1,58406 cm.
 // Zx = [66·11,1·242,9 + (6,1/4)·231,8²]/1000 = [177951,54 + 81937,14]/1000 = 259,889 cm³.
-// Zy = 1,11·(6,6 − 1,3)² + 1,11·1,3² + 23,18·(1,3 − 0,305)² = 31,1799 + 1,8759 + 22,9487
-//    = 56,0046 cm³.
+// Zy from the plates: A = 2·66·11,1 + 231,8·6,1 = 2879,18 mm²; A/2 = 1439,59 ≤ d·tw =
+//  1549,4, so xp = 1439,59/254 = 5,66768 mm lies in the web;
+//  Zy = [254·5,66768²/2 + 254·0,43232²/2 + 11,1·(60,33232² − 0,43232²)]/1000
+//     = [4079,57 + 23,74 + 40402,91]/1000 = 44,5051 cm³.
 MapBoxes channel_c1() {
     MapBoxes b{{"R_Perfil", "C1"}, {"R_d", "254"},   {"R_bf", "66"},     {"R_tw", "6,1"},
                {"R_tf", "11,1"},   {"R_Ag", "37,9"}, {"R_Peso", "29,8"}, {"R_Ix", "2800"},
@@ -35,8 +42,138 @@ TEST(ChannelProperties, PlasticModuliFromThePlates) {
     ASSERT_TRUE(r.completed);
     EXPECT_NEAR_REL(231.8, r.state.h, 1e-12);
     EXPECT_NEAR_REL(259.888681, r.state.Zx, 1e-12);
-    EXPECT_NEAR_REL(56.0045795, r.state.Zy, 1e-12);
-    EXPECT_NEAR_REL(1.30, r.state.x, 1e-15);
+    EXPECT_NEAR_REL(44.5051, r.state.Zy, 1e-5);
+    EXPECT_NEAR_REL(5.66768, r.state.xp, 1e-5);
+    EXPECT_EQ(r.state.Zy_source, checks::ZySource::PlasticNeutralAxis);
+}
+
+// Zy as the table publishes it (AISC, C shapes), and the plates' value when
+// the table gives none. About y with Lb = 10 cm every limit state gives Mpl,
+// so Mpl = Zy·25 shows which Zy the check took.
+struct ZyCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> boxes;
+    const char* Zy_box;  // nullptr: the box is absent
+    double Zy;
+    checks::ZySource source;
+    double xp;  // mm, plates only
+};
+
+const ZyCase kZy[] = {
+    // C75X6.1: published Zy 6,54 cm³. From the plates: A = 765,497 mm², A/2 >
+    // d·tw = 329,18, xp = 4,32 + (382,748 − 329,184)/13,86 = 8,18468 mm,
+    // Zy = [329,184·6,02468 + 6,93·3,86468² + 6,93·27,6153²]/1000 = 7,37 (1,127×).
+    {"U_75_x_6_1",
+     {{"R_d", "76,2"},
+      {"R_bf", "35,8"},
+      {"R_tw", "4,32"},
+      {"R_tf", "6,93"},
+      {"R_Ag", "7,74"},
+      {"R_Ix", "68,7"},
+      {"R_Iy", "7,95"},
+      {"R_Wx", "18"},
+      {"R_Wy", "3,21"},
+      {"R_IT", "1,12"}},
+     "6,54",
+     6.54,
+     checks::ZySource::Catalogue,
+     0.0},
+    // C150X12.2: published Zy 16,2 cm³.
+    {"U_150_x_12_2",
+     {{"R_d", "152"},
+      {"R_bf", "48,8"},
+      {"R_tw", "5,08"},
+      {"R_tf", "8,71"},
+      {"R_Ag", "15,4"},
+      {"R_Ix", "545"},
+      {"R_Iy", "28,6"},
+      {"R_Wx", "71,3"},
+      {"R_Wy", "8"},
+      {"R_IT", "3,06"}},
+     "16,2",
+     16.2,
+     checks::ZySource::Catalogue,
+     0.0},
+    // C380X74: published Zy 133 cm³, xp 1,24 cm.
+    {"U_380_x_74",
+     {{"R_d", "381"},
+      {"R_bf", "94,5"},
+      {"R_tw", "18,2"},
+      {"R_tf", "16,5"},
+      {"R_Ag", "94,8"},
+      {"R_Ix", "16800"},
+      {"R_Iy", "458"},
+      {"R_Wx", "882"},
+      {"R_Wy", "61,8"},
+      {"R_IT", "110"}},
+     "133",
+     133.0,
+     checks::ZySource::Catalogue,
+     0.0},
+    // The same plates with ZY = 0: A = 9452,1 mm², xp = 4726,05/381 = 12,4043 mm
+    // in the web (AISC: 1,24 cm); Zy = [381·12,4043²/2 + 381·5,7957²/2 +
+    // 16,5·(82,0957² − 5,7957²)]/1000 = 146,36 cm³ = 1,100·133.
+    {"U_380_x_74_ZY_zero",
+     {{"R_d", "381"},
+      {"R_bf", "94,5"},
+      {"R_tw", "18,2"},
+      {"R_tf", "16,5"},
+      {"R_Ag", "94,8"},
+      {"R_Ix", "16800"},
+      {"R_Iy", "458"},
+      {"R_Wx", "882"},
+      {"R_Wy", "61,8"},
+      {"R_IT", "110"}},
+     "0",
+     146.3614,
+     checks::ZySource::PlasticNeutralAxis,
+     12.4043},
+    // Thin web, xp in the flanges: d = 100, bf = 50, tw = 4, tf = 10: A =
+    // 1000 + 80·4 = 1320, A/2 = 660 > d·tw = 400, xp = 4 + 260/20 = 17 mm;
+    // Zy = [100·4·(17 − 2) + 10·13² + 10·33²]/1000 = [6000 + 1690 + 10890]/1000
+    // = 18,58 cm³. An empty ZY is no ZY.
+    {"thin_web_ZY_empty",
+     {{"R_d", "100"}, {"R_bf", "50"}, {"R_tw", "4"}, {"R_tf", "10"}},
+     " ",
+     18.58,
+     checks::ZySource::PlasticNeutralAxis,
+     17.0},
+    {"no_ZY_box", {}, nullptr, 44.5051, checks::ZySource::PlasticNeutralAxis, 5.66768},
+};
+
+TEST(ChannelProperties, ZyFromTheTableOrFromThePlates) {
+    for (const ZyCase& c : kZy) {
+        SCOPED_TRACE(c.name);
+        MapBoxes b = channel_c1();
+        for (const auto& [box, text] : c.boxes)
+            b.set_text(box, text);
+        if (c.Zy_box != nullptr)
+            b.set_text("R_Zy", c.Zy_box);
+        set_actions(b, "0", "0", "0", "10");
+        set_lengths(b, "0", "0", "10");
+        CheckRun r = run_u(b);
+        ASSERT_TRUE(r.completed);
+        EXPECT_EQ(r.state.Zy_source, c.source);
+        EXPECT_NEAR_REL(c.Zy, r.state.Zy, 1e-5);
+        EXPECT_NEAR_REL(25.0 * c.Zy, r.state.by.Mpl, 1e-5);
+        if (c.source == checks::ZySource::PlasticNeutralAxis) {
+            EXPECT_NEAR_REL(c.xp, r.state.xp, 1e-5);
+        }
+    }
+}
+
+TEST(ChannelProperties, ANegativeOrUnreadableZyStops) {
+    MapBoxes b = channel_c1();
+    b.set_text("R_Zy", "-133");
+    CheckRun r = run_u(b);
+    EXPECT_FALSE(r.completed);
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0],
+              "Zy: '-133' não é válido — as propriedades do perfil devem ser maiores que zero.");
+    b.set_text("R_Zy", "abc");
+    CheckRun r2 = run_u(b);
+    ASSERT_EQ(r2.messages.shown.size(), 1u);
+    EXPECT_EQ(r2.messages.shown[0], "'abc' is not a valid floating point value");
 }
 
 TEST(ChannelTension, GrossAreaServesAsNetArea) {

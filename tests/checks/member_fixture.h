@@ -6,7 +6,7 @@
 
 #include "checks/member.h"
 #include "checks/windows.h"
-#include "test_boxes.h"
+#include "testing/map_boxes.h"
 
 namespace quintaro::testing {
 

@@ -156,13 +156,14 @@ TEST(WeldedBending, CriticalMomentsOfBothAxes) {
 }
 
 TEST(WeldedFaults, EmptyRowStops) {
-    // Every plate 0: Ag = 0 and Wx = 2·Ix/(d/10) = 0/0.
+    // Every plate 0: refused at the first plate read, bf.
     MapBoxes b = welded("CS", "", "0", "0", "0", "0", "0");
     b.set_text("R_Nd", "10");
     CheckRun r = run_w(b);
     EXPECT_FALSE(r.completed);
     ASSERT_EQ(r.messages.shown.size(), 1u);
-    EXPECT_EQ(r.messages.shown[0], "Invalid floating point operation");
+    EXPECT_EQ(r.messages.shown[0],
+              "bf: '0' não é válido — as propriedades do perfil devem ser maiores que zero.");
     expect_untouched(r.boxes, "R_RdNd", "resposta1");
 }
 

@@ -14,7 +14,7 @@ from catalogue_support import DATA_DIR, load_generator
 ROLLED_I = ["BITOLA", "D", "BF", "TW", "TF", "S", "PESO", "IX", "IY", "WX", "WY",
             "ZX", "ZY", "IT"]
 CHANNEL = ["BITOLA", "D", "BF", "TW", "TF", "AG", "PESO", "IX", "IY", "WX", "WY",
-           "ZX", "IT"]
+           "ZX", "IT", "ZY"]
 WELDED = ["PERFIL", "D", "BF", "TW", "TF", "PESO"]
 EQUAL_ANGLE = ["BITOLA", "BF", "TF", "AREA", "PESO", "I_XY", "RZ", "XY"]
 UNEQUAL_ANGLE = ["BITOLA", "BW", "BF", "TF", "AG", "PESO", "IX", "IY", "X", "Y", "RZ"]

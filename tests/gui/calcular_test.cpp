@@ -76,15 +76,18 @@ TEST_F(Calcular, ATypedUnpostedValueIsWhatTheCheckUses) {
     EXPECT_EQ(field_in_file(folder.path(), "I_Laminado.DBF", 0, "S"), "16,6");
 }
 
-TEST_F(Calcular, TheSteelIsReadFromTheSteelWindowAsAbsoluteValues) {
-    // Second grade: FY stored as -34,5, FU 45. Rd1 = 0,9·16,6·34,5 = 515,43;
-    // Rd2 = 0,75·16,6·45 = 560,25; Rd = 515,43 kN. E typed in its box changes
-    // nothing.
+TEST_F(Calcular, ANegativeFyInTheSteelWindowIsRefusedNamingTheBox) {
+    // Second grade: FY stored as -34,5. No steel has a negative yield
+    // strength: the check stops before any result, as for a text that is not
+    // a number, instead of taking 34,5. E typed in its box changes nothing.
     child<QToolButton>(&steel, "Next")->click();
     set(&steel, "E_aco", "1");
     set(&rolled, "R_Nd", "100");
-    EXPECT_TRUE(rolled.calculate());
-    EXPECT_EQ(text(&rolled, "R_RdNd"), "515,43");
+    EXPECT_FALSE(rolled.calculate());
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"fy: '-34,5' não é válido — fy e fu devem ser maiores que zero."});
+    EXPECT_EQ(text(&rolled, "R_RdNd"), "0,00");
+    EXPECT_EQ(text(&rolled, "resposta1"), "");
 }
 
 TEST_F(Calcular, TheWeldedCheckReadsTheSeriesShownLast) {

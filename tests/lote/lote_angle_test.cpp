@@ -148,15 +148,16 @@ TEST(LoteAngles, EveryAngleWindow) {
     }
 }
 
-TEST(LoteAngles, NumericFaultOfAnAngleRowIsItsMessage) {
-    // An angle typed with a zero area: ry = √(Iy/0) stops that row only.
+TEST(LoteAngles, RefusedValueOfAnAngleRowIsItsMessage) {
+    // An angle typed with a zero area is refused, naming the box: that row only.
     const std::string input = std::string(kHeader) +
                               "TL_Laminado;;100;100;-10;;;100;10;;0;;180;;;2;;;\n"
                               "TL_Laminado;L 102 x 102 x 12,7;0;0;500;;;;;;;;;;;;;;\n";
     Outcome o = run_lote(input);
     EXPECT_EQ(o.status, 1) << o.err;
     ASSERT_EQ(o.table.rows.size(), 2u);
-    EXPECT_EQ(cell(o.table, 0, "mensagens"), "Floating point division by zero");
+    EXPECT_EQ(cell(o.table, 0, "mensagens"),
+              "Ag: '0' não é válido — as propriedades do perfil devem ser maiores que zero.");
     EXPECT_EQ(cell(o.table, 0, "R_RdNd"), "0,00");
     EXPECT_EQ(cell(o.table, 1, "R_RdNd"), "544,50");
 }

@@ -7,29 +7,6 @@
 
 namespace quintaro::report::testing {
 
-bool MapBoxes::has(std::string_view name) const {
-    return values.find(name) != values.end();
-}
-
-std::string MapBoxes::text(std::string_view name) const {
-    const auto it = values.find(name);
-    if (it == values.end())
-        throw std::out_of_range("no box " + std::string(name));
-    return it->second;
-}
-
-void MapBoxes::set_text(std::string_view name, std::string_view text) {
-    values[std::string(name)] = std::string(text);
-}
-
-void MapBoxes::set_verdict(std::string_view field, bool passed) {
-    values[std::string(field)] = passed ? "Ok!" : "Não Ok!";
-}
-
-void MapBoxes::clear_verdict(std::string_view field) {
-    values[std::string(field)] = "";
-}
-
 Window::Window(std::string name) : class_name(std::move(name)) {
     const checks::WindowDescriptor* window = checks::find_window(class_name);
     if (window == nullptr)

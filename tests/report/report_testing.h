@@ -6,34 +6,18 @@
 #include <string_view>
 #include <vector>
 
-#include "checks/boxes.h"
 #include "checks/frame.h"
 #include "report/sink.h"
+#include "testing/map_boxes.h"
 
-// A member window without Qt: its boxes in a map, its messages collected,
+// A member window without Qt: its boxes in a map, its messages recorded,
 // its working state kept between presses of "Calcular" and "Relatório".
 namespace quintaro::report::testing {
 
-class MapBoxes : public checks::Boxes {
-  public:
-    std::map<std::string, std::string, std::less<>> values;
-    bool has(std::string_view name) const override;
-    std::string text(std::string_view name) const override;
-    void set_text(std::string_view name, std::string_view text) override;
-    void set_verdict(std::string_view field, bool passed) override;
-    void clear_verdict(std::string_view field) override;
-};
-
-class CollectedMessages : public checks::Messages {
-  public:
-    std::vector<std::string> shown;
-    void show(std::string_view text) override { shown.emplace_back(text); }
-};
-
 struct Window {
     std::string class_name;
-    MapBoxes boxes;
-    CollectedMessages messages;
+    quintaro::testing::MapBoxes boxes;
+    quintaro::testing::RecordingMessages messages;
     std::unique_ptr<checks::WorkingState> state;
 
     // A window of the named class with the steel grade boxes filled.

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "../checks/test_boxes.h"
 #include "catalogue/table.h"
 #include "checks/angle.h"
 #include "checks/frame.h"
@@ -16,6 +15,7 @@
 #include "dbf_fixture.h"
 #include "search/catalogue_driver.h"
 #include "search/lightest.h"
+#include "testing/map_boxes.h"
 
 namespace quintaro::search {
 namespace {
