@@ -21,6 +21,7 @@
 #include "checks/frame.h"
 #include "checks/windows.h"
 #include "common/decimal.h"
+#include "common/handler_error.h"
 #include "drawings/section_drawing.h"
 #include "shell/db_navigator.h"
 #include "shell/designation_picker.h"
@@ -273,6 +274,7 @@ QWidget* MemberWindow::build_picture() {
 QWidget* MemberWindow::build_steel(QWidget* steel_window) {
     steel_label_ = new QLabel(this);
     steel_label_->setObjectName(QStringLiteral("Label_Aco"));
+    steel_label_->setWordWrap(true);
     if (steel_window != nullptr) {
         for (const std::string_view box :
              {checks::kSteelNameBox, checks::kSteelFyBox, checks::kSteelFuBox}) {
@@ -285,19 +287,20 @@ QWidget* MemberWindow::build_steel(QWidget* steel_window) {
     return steel_label_;
 }
 
-// "Aço MR250 — fy = 25,00 kN/cm²": the steel the next check reads.
+// "Aço MR250 — fy = 25,00 kN/cm²": the steel the next check reads; a grade
+// the check refuses is shown with the check's own reason.
 void MemberWindow::show_steel() {
     const std::string name = boxes_->text(checks::kSteelNameBox);
-    const std::string fy_text = boxes_->text(checks::kSteelFyBox);
-    double fy = 0.0;
-    if (name.empty() && fy_text.empty()) {
+    if (name.empty() && boxes_->text(checks::kSteelFyBox).empty()) {
         steel_label_->setText(QStringLiteral("Aço: nenhum tipo de aço em vigor"));
-    } else if (try_parse_decimal(fy_text, fy)) {
-        steel_label_->setText(QStringLiteral("Aço %1 — fy = %2 kN/cm²")
-                                  .arg(qs(name), qs(format_decimal(std::fabs(fy)))));
-    } else {
+        return;
+    }
+    try {
+        const Steel steel = checks::read_steel(*boxes_);
         steel_label_->setText(
-            QStringLiteral("Aço %1 — fy inválido: '%2'").arg(qs(name), qs(fy_text)));
+            QStringLiteral("Aço %1 — fy = %2 kN/cm²").arg(qs(name), qs(format_decimal(steel.fy))));
+    } catch (const HandlerError& refused) {
+        steel_label_->setText(QStringLiteral("Aço %1 — %2").arg(qs(name), qs(refused.what())));
     }
 }
 
