@@ -4,6 +4,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,6 +41,8 @@ QString qs(std::string_view text) {
 }
 
 constexpr int kBoxWidth = 78;
+// Beside the ratio of the row that governs the check.
+constexpr const char* kGoverningMark = "◀ governa";
 constexpr int kPictureSide = 240;
 
 QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool read_only) {
@@ -339,6 +342,16 @@ QWidget* MemberWindow::build_results() {
     auto* group = new QGroupBox(QStringLiteral("Resistências de Cálculo"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
+    // Above the verdicts: the column of utilisations.
+    auto* heading = make_label(group, QStringLiteral("Sd/Rd"), Qt::AlignRight);
+    heading->setToolTip(
+        QStringLiteral("Aproveitamento |Sd|/|Rd| de cada verificação; na "
+                       "flexão composta, o valor da equação de interação. "
+                       "O maior governa."));
+    grid->addWidget(heading, row++, 4);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    const QFontMetrics wide(bold);
     for (const ResultBox& result : descriptor_.results) {
         auto* box = make_box(group, result.box, QStringLiteral("0,00"), true);
         // Results can be selected and copied, but Tab passes them by.
@@ -354,6 +367,18 @@ QWidget* MemberWindow::build_results() {
             verdict->setPalette(face);
             verdict->setFocusPolicy(Qt::NoFocus);
             grid->addWidget(verdict, row, 3);
+            // Sized for a bold ratio and the mark, so that showing them
+            // never resizes the window.
+            auto* ratio = make_label(group, QString(), Qt::AlignRight);
+            ratio->setObjectName(QStringLiteral("Aproveitamento_") + qs(result.box));
+            ratio->setMinimumWidth(wide.horizontalAdvance(QStringLiteral("0000,00")));
+            auto* mark = make_label(group, QString(), Qt::AlignLeft);
+            mark->setObjectName(QStringLiteral("Governa_") + qs(result.box));
+            mark->setMinimumWidth(wide.horizontalAdvance(QString::fromUtf8(kGoverningMark)));
+            mark->setFont(bold);
+            grid->addWidget(ratio, row, 4);
+            grid->addWidget(mark, row, 5);
+            ratios_.push_back({result.box, ratio, mark});
         }
         ++row;
     }
@@ -462,14 +487,39 @@ bool MemberWindow::calculate(checks::Messages& messages) {
         work(messages,
              [&] { completed = checks::check(descriptor_.kind, *boxes_, messages, *state_); });
         results_shown_ = true;
+        show_ratios(completed);
     }
     check_complete_ = completed;
     checked_reads_ = completed ? what_the_check_reads() : QStringList();
     return completed;
 }
 
+// Each verdict's utilisation as the check recorded it ("—" for a row that
+// failed without one); the governing row bold and marked, once the check ran
+// to its end.
+void MemberWindow::show_ratios(bool completed) {
+    const checks::RowRecord* governing = completed ? state_->governing_row() : nullptr;
+    for (const RatioRow& shown : ratios_) {
+        const checks::RowRecord* row = state_->row(shown.box);
+        QString text;
+        if (row != nullptr) {
+            text = row->ratio ? qs(format_decimal(*row->ratio)) : QStringLiteral("—");
+        }
+        const bool governs = row != nullptr && row == governing;
+        shown.ratio->setText(text);
+        QFont font = shown.ratio->font();
+        font.setBold(governs);
+        shown.ratio->setFont(font);
+        shown.mark->setText(governs ? QString::fromUtf8(kGoverningMark) : QString());
+    }
+}
+
 void MemberWindow::clear_results() {
     checks::reset_results(*boxes_, checked_.results);
+    for (const RatioRow& shown : ratios_) {
+        shown.ratio->clear();
+        shown.mark->clear();
+    }
     check_complete_ = false;
     results_shown_ = false;
     checked_reads_.clear();
