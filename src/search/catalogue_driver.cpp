@@ -19,6 +19,10 @@ std::string CatalogueDriver::action_text(std::string_view box) const {
     return boxes_.text(box);
 }
 
+std::string CatalogueDriver::section_text(std::string_view box) const {
+    return boxes_.text(box);
+}
+
 std::string CatalogueDriver::series() const {
     if (window_.series_box.empty())
         return {};

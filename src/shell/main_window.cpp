@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -22,7 +20,9 @@
 #include "drawings/section_drawing.h"
 #include "shell/data_folders.h"
 #include "shell/dialogs.h"
+#include "shell/help_window.h"
 #include "shell/member_descriptor.h"
+#include "shell/member_window.h"
 
 namespace quintaro::shell {
 
@@ -51,10 +51,6 @@ static_assert(checks::every_window_once(kToolbarOrder));
 constexpr int kButtonSide = 45;
 constexpr int kToolbarHeight = 57;
 
-bool open_in_desktop_browser(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
-}
-
 // Every number any window reads or writes uses the decimal comma from here on:
 // our own conversions do, and so do Qt's number widgets, without thousands
 // separators.
@@ -66,8 +62,7 @@ void use_decimal_comma() {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), open_url_(open_in_desktop_browser), help_page_(help_page_path()) {
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), help_page_(help_page_path()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintaro (Ver 1.5m)"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -117,7 +112,8 @@ void TForm1::build_toolbar() {
         button->setAutoRaise(true);
         button->setIcon(QIcon(QPixmap::fromImage(
             drawings::glyph_picture(kind, QSize(kButtonSide - 6, kButtonSide - 6)))));
-        button->setToolTip(QString::fromUtf8(window.toolbar_hint));
+        // The button says which window it opens, as its caption names it.
+        button->setToolTip(QString::fromUtf8(window.caption).simplified());
         const std::string opens(checks::descriptor(kind).class_name);
         connect(button, &QToolButton::clicked, this,
                 [this, opens] { show_modally(opens.c_str()); });
@@ -143,11 +139,14 @@ void TForm1::build_menu() {
         where->addAction(a);
         return a;
     };
-    QMenu* file = bar->addMenu(QStringLiteral("Arquivo"));
+    // Alt and the underlined letter open each menu.
+    QMenu* file = bar->addMenu(QStringLiteral("&Arquivo"));
     file->setObjectName(QStringLiteral("Arquivo1"));
-    connect(action(file, "Sair1", "Sair"), &QAction::triggered, this, &TForm1::Sair1Click);
-    connect(action(bar, "Ao1", "Aço"), &QAction::triggered, this, &TForm1::Ao1Click);
-    QMenu* standard = bar->addMenu(QStringLiteral("Norma"));
+    QAction* quit = action(file, "Sair1", "&Sair");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &TForm1::Sair1Click);
+    connect(action(bar, "Ao1", "Aç&o"), &QAction::triggered, this, &TForm1::Ao1Click);
+    QMenu* standard = bar->addMenu(QStringLiteral("&Norma"));
     standard->setObjectName(QStringLiteral("Norma1"));
     QAction* in_force = action(standard, "NBR88001", "NBR 8800:1986");
     in_force->setCheckable(true);
@@ -155,12 +154,13 @@ void TForm1::build_menu() {
     // Only displays the standard in force: a click leaves the mark where it is.
     connect(in_force, &QAction::toggled, in_force, [in_force] { in_force->setChecked(true); });
     action(standard, "NBR1", "NBR 8800:2005")->setEnabled(false);
-    QMenu* help = bar->addMenu(QStringLiteral("Ajuda"));
+    QMenu* help = bar->addMenu(QStringLiteral("A&juda"));
     help->setObjectName(QStringLiteral("Ajuda1"));
-    connect(action(help, "Notaes1", "Notações"), &QAction::triggered, this, &TForm1::Notaes1Click);
-    connect(action(help, "Conteudo", "Conteudo"), &QAction::triggered, this,
-            &TForm1::ConteudoClick);
-    connect(action(help, "Sobre1", "Sobre"), &QAction::triggered, this, &TForm1::Sobre1Click);
+    connect(action(help, "Notaes1", "&Notações"), &QAction::triggered, this, &TForm1::Notaes1Click);
+    QAction* contents = action(help, "Conteudo", "&Conteúdo");
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(contents, &QAction::triggered, this, &TForm1::ConteudoClick);
+    connect(action(help, "Sobre1", "&Sobre"), &QAction::triggered, this, &TForm1::Sobre1Click);
 }
 
 void TForm1::show_modally(const char* class_name) {
@@ -177,9 +177,24 @@ void TForm1::show_modally(const char* class_name) {
 }
 
 void TForm1::open_help_page() {
-    if (!QFileInfo::exists(help_page_) || !open_url_(QUrl::fromLocalFile(help_page_))) {
+    if (help_ == nullptr) {
+        help_ = new TAjuda(this);
+    }
+    if (!help_->open(help_page_)) {
         dialogs().error(this, QStringLiteral("Erro"),
                         QStringLiteral("Conexão com navegador Impossível!"));
+    }
+}
+
+void TForm1::set_member_windows(std::vector<MemberWindow*> windows) {
+    members_.assign(windows.begin(), windows.end());
+}
+
+void TForm1::clear_member_results() {
+    for (const QPointer<MemberWindow>& window : members_) {
+        if (window) {
+            window->clear_results();
+        }
     }
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QUrl>
+#include <QPointer>
 #include <functional>
+#include <vector>
 
 class QDialog;
 
 namespace quintaro::shell {
 
-// Opens a URL in the user's browser; false when no browser could be started.
-using UrlOpener = std::function<bool(const QUrl&)>;
+class MemberWindow;
+class TAjuda;
 
 // The main window: a launcher with one toolbar button per member window and
 // the menus for the steel grade, the standard in force, the notations, the
@@ -23,9 +24,15 @@ class TForm1 : public QMainWindow {
     explicit TForm1(QWidget* parent = nullptr);
 
     void set_window_finder(WindowFinder finder) { find_window_ = std::move(finder); }
-    void set_url_opener(UrlOpener opener) { open_url_ = std::move(opener); }
     // The help page's path (tests point it elsewhere).
     void set_help_page(const QString& path) { help_page_ = path; }
+    // The help window, once "Conteúdo" has opened it.
+    TAjuda* help_window() const { return help_; }
+
+    void set_member_windows(std::vector<MemberWindow*> windows);
+    // Clears the results of every member window: what they showed was
+    // computed with something that no longer holds (the steel, the standard).
+    void clear_member_results();
 
   public slots:
     void FormCreate();
@@ -48,8 +55,9 @@ class TForm1 : public QMainWindow {
     void open_help_page();
 
     WindowFinder find_window_;
-    UrlOpener open_url_;
     QString help_page_;
+    TAjuda* help_ = nullptr;
+    std::vector<QPointer<MemberWindow>> members_;
 };
 
 }  // namespace quintaro::shell

@@ -43,8 +43,8 @@ struct MemberDescriptor {
     checks::WindowKind kind;
     const char* object_name;
     const char* caption;
-    const char* toolbar_button;  // objectName of the main window's button that opens it
-    const char* toolbar_hint;    // "" for none
+    const char* toolbar_button;  // objectName of the main window's button that opens it; its
+                                 // hint is the caption
     std::span<const BoundBox> dimensions;
     bool single_angle_note;  // "* Dado referente a uma única cantoneira"
     const char* purpose;     // the short text under the picture, lines split by '\n'

@@ -1,6 +1,7 @@
 #include "shell/widget_boxes.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace quintaro::shell {
@@ -79,6 +80,27 @@ void WidgetBoxes::clear_verdict(std::string_view field) {
     if (auto* edit = qobject_cast<QLineEdit*>(find(field))) {
         edit->clear();
     }
+}
+
+}  // namespace quintaro::shell
+
+namespace quintaro::shell {
+
+std::string WidgetBoxes::label(std::string_view name) const {
+    QWidget* box = find(name);
+    if (box != nullptr) {
+        for (const QLabel* label : box->window()->findChildren<QLabel*>()) {
+            if (label->buddy() == box) {
+                QString text = label->text().simplified();
+                text.remove(QLatin1Char('&'));
+                if (is_steel_box(name)) {
+                    text += QStringLiteral(" do aço");
+                }
+                return text.toStdString();
+            }
+        }
+    }
+    return std::string(name);
 }
 
 }  // namespace quintaro::shell
