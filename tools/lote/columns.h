@@ -26,12 +26,15 @@ inline constexpr std::string_view kResultColumnOrder[] = {
     "resposta3", "R_RdMdy",   "resposta5", "R_Rd_MdNd", "resposta4", "R_espa",
 };
 
+inline constexpr std::string_view kStandardColumn = "norma";
+
 enum class ColumnKind {
-    Window,   // janela
-    Section,  // perfil: the designation in the window's catalogue
-    Box,      // a box of the windows: an action, a length, a catalogue box, the series, the steel
-    Result,   // a result, a verdict or mensagens (of an earlier run): written anew
-    Unknown,  // copied through unread
+    Window,    // janela
+    Standard,  // norma: the standard of the row ("1986", "2008"); empty: the run's
+    Section,   // perfil: the designation in the window's catalogue
+    Box,       // a box of the windows: an action, a length, a catalogue box, the series, the steel
+    Result,    // a result, a verdict or mensagens (of an earlier run): written anew
+    Unknown,   // copied through unread
 };
 
 // Columns read from every row whatever its window. A setting of the row
@@ -43,6 +46,7 @@ struct RowColumn {
 inline constexpr RowColumn kRowColumns[] = {
     {kWindowColumn, ColumnKind::Window},
     {kSectionColumn, ColumnKind::Section},
+    {kStandardColumn, ColumnKind::Standard},
 };
 
 struct InputColumn {
@@ -52,9 +56,10 @@ struct InputColumn {
 
 struct Header {
     std::vector<InputColumn> columns;
-    std::size_t window = 0;              // the janela column
-    std::optional<std::size_t> section;  // the perfil column
-    std::vector<std::string> warnings;   // one per column that is not read
+    std::size_t window = 0;               // the janela column
+    std::optional<std::size_t> section;   // the perfil column
+    std::optional<std::size_t> standard;  // the norma column
+    std::vector<std::string> warnings;    // one per column that is not read
 };
 
 // Matches a header row. Input columns are matched without regard to case or
@@ -69,8 +74,9 @@ Result<Header> read_header(std::span<const std::string> names);
 // ASCII byte or starts the text cannot belong to a UTF-8 character).
 std::string_view trim_blanks(std::string_view text);
 
-// Inputs that describe the section rather than what acts on it: a row with
-// none of its window's other inputs has nothing to check.
+// Inputs that describe the section or a coefficient rather than what acts on
+// it or a length: a row with none of its window's other inputs has nothing to
+// check.
 bool is_action_or_length(std::string_view box);
 
 // The columns written: the input columns but earlier results, `perfil` when
