@@ -12,6 +12,10 @@ namespace quintaro::search {
 CheckValues check_values(const checks::WorkingState& state) {
     CheckValues v;
     v.invalid_length = state.invalid_length;
+    if (const checks::RowRecord* governing = state.governing_row()) {
+        v.governing = governing->box;
+        v.utilisation = governing->ratio;
+    }
     if (const auto* m = dynamic_cast<const checks::MemberState*>(&state)) {
         // Each run starts from a cleared state, so a step that did not run
         // leaves zero: a zero ratio or slenderness passes, a zero resistance

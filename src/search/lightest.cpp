@@ -121,16 +121,18 @@ SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberD
     SearchOutcome out;
     const bool tension = take_tension_branch(variant, actions.Nd);
     out.tension = tension;
-    const auto write_down = [&](unsigned failed, bool stopped) {
+    const auto write_down = [&](unsigned failed, const CheckValues* values) {
         if (!record)
             return;
         record->sections.push_back({driver.section_text("R_Perfil"), driver.section_text("R_Peso"),
-                                    driver.take_messages(), failed, stopped});
+                                    driver.take_messages(), failed, values == nullptr,
+                                    values ? values->governing : std::string(),
+                                    values ? values->utilisation : std::nullopt});
     };
     for (;;) {
         if (!driver.calculate()) {
             // The check stopped on this row and nothing moved.
-            write_down(0, true);
+            write_down(0, nullptr);
             ++out.checks;
             out.end = SearchEnd::CheckStopped;
             return out;
@@ -139,7 +141,7 @@ SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberD
         const CheckValues values = driver.values();
         const unsigned failed = failed_checks(variant.test, tension, actions, values);
         out.passed = failed == 0;
-        write_down(failed, false);
+        write_down(failed, &values);
         if (!moved(driver.next(), messages)) {
             out.end = SearchEnd::MoveFailed;
             return out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ struct CheckedSection {
     std::vector<std::string> messages;
     unsigned failed = 0;
     bool stopped = false;  // its check was stopped on a message
+    // The row that governs its check and its utilisation ("" and none for a
+    // check that stopped).
+    std::string governing;
+    std::optional<double> utilisation;
 };
 
 // Every section a walk checked, in order: the last is the one it ended on.

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include "checks/frame.h"
 #include "checks/windows.h"
 #include "common/decimal.h"
+#include "common/handler_error.h"
 #include "drawings/section_drawing.h"
 #include "shell/db_navigator.h"
 #include "shell/designation_picker.h"
@@ -40,6 +42,8 @@ QString qs(std::string_view text) {
 }
 
 constexpr int kBoxWidth = 78;
+// Beside the ratio of the row that governs the check.
+constexpr const char* kGoverningMark = "◀ governa";
 constexpr int kPictureSide = 240;
 
 QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool read_only) {
@@ -274,6 +278,7 @@ QWidget* MemberWindow::build_picture() {
 QWidget* MemberWindow::build_steel(QWidget* steel_window) {
     steel_label_ = new QLabel(this);
     steel_label_->setObjectName(QStringLiteral("Label_Aco"));
+    steel_label_->setWordWrap(true);
     if (steel_window != nullptr) {
         for (const std::string_view box :
              {checks::kSteelNameBox, checks::kSteelFyBox, checks::kSteelFuBox}) {
@@ -294,19 +299,20 @@ QWidget* MemberWindow::build_steel(QWidget* steel_window) {
     return both;
 }
 
-// "Aço MR250 — fy = 25,00 kN/cm²": the steel the next check reads.
+// "Aço MR250 — fy = 25,00 kN/cm²": the steel the next check reads; a grade
+// the check refuses is shown with the check's own reason.
 void MemberWindow::show_steel() {
     const std::string name = boxes_->text(checks::kSteelNameBox);
-    const std::string fy_text = boxes_->text(checks::kSteelFyBox);
-    double fy = 0.0;
-    if (name.empty() && fy_text.empty()) {
+    if (name.empty() && boxes_->text(checks::kSteelFyBox).empty()) {
         steel_label_->setText(QStringLiteral("Aço: nenhum tipo de aço em vigor"));
-    } else if (try_parse_decimal(fy_text, fy)) {
-        steel_label_->setText(QStringLiteral("Aço %1 — fy = %2 kN/cm²")
-                                  .arg(qs(name), qs(format_decimal(std::fabs(fy)))));
-    } else {
+        return;
+    }
+    try {
+        const Steel steel = checks::read_steel(*boxes_);
         steel_label_->setText(
-            QStringLiteral("Aço %1 — fy inválido: '%2'").arg(qs(name), qs(fy_text)));
+            QStringLiteral("Aço %1 — fy = %2 kN/cm²").arg(qs(name), qs(format_decimal(steel.fy))));
+    } catch (const HandlerError& refused) {
+        steel_label_->setText(QStringLiteral("Aço %1 — %2").arg(qs(name), qs(refused.what())));
     }
 }
 
@@ -419,6 +425,16 @@ QWidget* MemberWindow::build_results() {
     auto* group = new QGroupBox(QStringLiteral("Resistências de Cálculo"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
+    // Above the verdicts: the column of utilisations.
+    auto* heading = make_label(group, QStringLiteral("Sd/Rd"), Qt::AlignRight);
+    heading->setToolTip(
+        QStringLiteral("Aproveitamento |Sd|/|Rd| de cada verificação; na "
+                       "flexão composta, o valor da equação de interação. "
+                       "O maior governa."));
+    grid->addWidget(heading, row++, 4);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    const QFontMetrics wide(bold);
     for (const ResultBox& result : descriptor_.results) {
         auto* box = make_box(group, result.box, QStringLiteral("0,00"), true);
         // Results can be selected and copied, but Tab passes them by.
@@ -434,6 +450,18 @@ QWidget* MemberWindow::build_results() {
             verdict->setPalette(face);
             verdict->setFocusPolicy(Qt::NoFocus);
             grid->addWidget(verdict, row, 3);
+            // Sized for a bold ratio and the mark, so that showing them
+            // never resizes the window.
+            auto* ratio = make_label(group, QString(), Qt::AlignRight);
+            ratio->setObjectName(QStringLiteral("Aproveitamento_") + qs(result.box));
+            ratio->setMinimumWidth(wide.horizontalAdvance(QStringLiteral("0000,00")));
+            auto* mark = make_label(group, QString(), Qt::AlignLeft);
+            mark->setObjectName(QStringLiteral("Governa_") + qs(result.box));
+            mark->setMinimumWidth(wide.horizontalAdvance(QString::fromUtf8(kGoverningMark)));
+            mark->setFont(bold);
+            grid->addWidget(ratio, row, 4);
+            grid->addWidget(mark, row, 5);
+            ratios_.push_back({result.box, ratio, mark});
         }
         ++row;
     }
@@ -541,14 +569,39 @@ bool MemberWindow::calculate(checks::Messages& messages) {
     if (catalogue_present()) {
         work(messages, [&] { completed = checks::check(*checked_, *boxes_, messages, *state_); });
         results_shown_ = true;
+        show_ratios(completed);
     }
     check_complete_ = completed;
     checked_reads_ = completed ? what_the_check_reads() : QStringList();
     return completed;
 }
 
+// Each verdict's utilisation as the check recorded it ("—" for a row that
+// failed without one); the governing row bold and marked, once the check ran
+// to its end.
+void MemberWindow::show_ratios(bool completed) {
+    const checks::RowRecord* governing = completed ? state_->governing_row() : nullptr;
+    for (const RatioRow& shown : ratios_) {
+        const checks::RowRecord* row = state_->row(shown.box);
+        QString text;
+        if (row != nullptr) {
+            text = row->ratio ? qs(format_decimal(*row->ratio)) : QStringLiteral("—");
+        }
+        const bool governs = row != nullptr && row == governing;
+        shown.ratio->setText(text);
+        QFont font = shown.ratio->font();
+        font.setBold(governs);
+        shown.ratio->setFont(font);
+        shown.mark->setText(governs ? QString::fromUtf8(kGoverningMark) : QString());
+    }
+}
+
 void MemberWindow::clear_results() {
     checks::reset_results(*boxes_, checked_->results);
+    for (const RatioRow& shown : ratios_) {
+        shown.ratio->clear();
+        shown.mark->clear();
+    }
     check_complete_ = false;
     results_shown_ = false;
     checked_reads_.clear();

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "checks/standard.h"
@@ -132,6 +133,7 @@ class MemberWindow : public QDialog {
     void watch_inputs(const std::vector<QWidget*>& areas);
     void chain_tabs();
     void show_steel();
+    void show_ratios(bool completed);
     bool catalogue_present();
     bool work(checks::Messages& messages, const std::function<void()>& job);
     void write_report();
@@ -169,6 +171,13 @@ class MemberWindow : public QDialog {
     std::vector<QLineEdit*> inputs_;  // in the order of the descriptor
     std::vector<QWidget*> buttons_;   // Calcular, Relatório, Mais Leve, Ok
     std::vector<QWidget*> watched_;   // what the check reads, on this window
+    // Beside each verdict: the row's utilisation and the governing mark.
+    struct RatioRow {
+        std::string_view box;
+        QLabel* ratio;
+        QLabel* mark;
+    };
+    std::vector<RatioRow> ratios_;
     // True while a button's work runs: the activation that follows a message
     // box closing is not the user coming back to the window, and the boxes
     // the work changes on the way do not clear its own results.

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "catalogue_source.h"
+#include "checks/frame.h"
 #include "columns.h"
+#include "common/decimal.h"
 #include "common/windows1252.h"
 #include "csv.h"
 #include "lote.h"
@@ -213,6 +215,8 @@ class Batch {
         for (std::string_view column : output_.results)
             writer_.field(column);
         writer_.field(kMessagesColumn);
+        writer_.field(kUtilisationColumn);
+        writer_.field(kGoverningColumn);
         output_failed_ = !writer_.end_record();
         return !output_failed_;
     }
@@ -276,6 +280,8 @@ class Batch {
             writer_.field("");
         writer_.field(text_("LOTE INTERROMPIDO: " + std::string(reason) +
                             "; este resultado está incompleto: refaça o lote"));
+        writer_.field("");
+        writer_.field("");
         return writer_.end_record() && writer_.flush();
     }
 
@@ -361,7 +367,23 @@ class Batch {
             writer_.field(layout_ ? box_text(layout_->result_slots()[k]) : std::string_view());
         join_messages(messages_.shown, joined_);
         writer_.field(text_(joined_));
+        write_governing();
         return writer_.end_record();
+    }
+
+    // The row that governs a check that ran to its end: its utilisation with
+    // two decimals ("" for a row that failed without one) and its result box.
+    // A check that stopped or did not run leaves both empty.
+    void write_governing() {
+        const checks::RowRecord* governing = checked_ && state_ ? state_->governing_row() : nullptr;
+        if (governing == nullptr) {
+            writer_.field("");
+            writer_.field("");
+            return;
+        }
+        utilisation_ = governing->ratio ? format_decimal(*governing->ratio) : std::string();
+        writer_.field(utilisation_);
+        writer_.field(governing->box);
     }
 
     std::string_view box_text(int slot) {
@@ -382,6 +404,7 @@ class Batch {
     RowBoxes boxes_;
     CollectedMessages messages_;
     std::string joined_;
+    std::string utilisation_;
     const WindowLayout* layout_ = nullptr;
     std::unique_ptr<checks::WorkingState> state_;
     bool checked_ = false;

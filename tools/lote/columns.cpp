@@ -55,8 +55,10 @@ InputColumn match(std::string_view raw) {
         if (name == result)
             return {result, ColumnKind::Result};
     }
-    if (name == kMessagesColumn)
-        return {kMessagesColumn, ColumnKind::Result};
+    for (std::string_view written : {kMessagesColumn, kUtilisationColumn, kGoverningColumn}) {
+        if (name == written)
+            return {written, ColumnKind::Result};
+    }
     for (const RowColumn& column : kRowColumns) {
         if (same_name(name, column.name))
             return {column.name, column.kind};

@@ -17,6 +17,10 @@ namespace quintaro::lote {
 inline constexpr std::string_view kWindowColumn = "janela";
 inline constexpr std::string_view kSectionColumn = "perfil";
 inline constexpr std::string_view kMessagesColumn = "mensagens";
+// After `mensagens`: the largest utilisation of the row's check and the
+// result box that governs it.
+inline constexpr std::string_view kUtilisationColumn = "aproveitamento";
+inline constexpr std::string_view kGoverningColumn = "governante";
 
 // Every result box and verdict field of every window, in the order a batch
 // file lists them; `mensagens` follows them. A new result column is one more
@@ -33,7 +37,8 @@ enum class ColumnKind {
     Standard,  // norma: the standard of the row ("1986", "2008"); empty: the run's
     Section,   // perfil: the designation in the window's catalogue
     Box,       // a box of the windows: an action, a length, a catalogue box, the series, the steel
-    Result,    // a result, a verdict or mensagens (of an earlier run): written anew
+    Result,    // a result, a verdict, mensagens, aproveitamento or governante (of an earlier
+               // run): written anew
     Unknown,   // copied through unread
 };
 
@@ -64,9 +69,8 @@ struct Header {
 
 // Matches a header row. Input columns are matched without regard to case or
 // to blanks around the name (non-breaking spaces too), results and
-// `mensagens` by their exact name: "resposta2" and "Resposta2" are two
-// verdicts. Fails when there is no `janela` column or two columns are the
-// same input.
+// `mensagens`, `aproveitamento` and `governante` by their exact name: "resposta2" and "Resposta2"
+// are two verdicts. Fails when there is no `janela` column or two columns are the same input.
 Result<Header> read_header(std::span<const std::string> names);
 
 // Blanks around a text: spaces, tabs, line breaks and non-breaking spaces,
@@ -81,7 +85,8 @@ bool is_action_or_length(std::string_view box);
 
 // The columns written: the input columns but earlier results, `perfil` when
 // a search must write it and the file has none, the result columns of the
-// windows present in the file, and `mensagens`.
+// windows present in the file, `mensagens`, `aproveitamento` and
+// `governante`.
 struct OutputColumns {
     std::vector<std::size_t> kept;  // input columns, in their order
     bool add_section = false;
