@@ -73,10 +73,15 @@ struct SearchRecord {
 // section checked is written down, with the messages the driver held back.
 SearchOutcome find_lightest(checks::WindowKind window, MemberDriver& driver,
                             checks::Messages& messages, SearchRecord* record = nullptr);
+// The same under a standard: its pass test judges each section.
+SearchOutcome find_lightest(checks::WindowKind window, checks::Standard standard,
+                            MemberDriver& driver, checks::Messages& messages,
+                            SearchRecord* record = nullptr);
 // The same for a window named by its class name, as a batch file names it
 // ("TForm_I_Laminado"); NoSeries for a name that is no member window.
 SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
-                            checks::Messages& messages);
+                            checks::Messages& messages,
+                            checks::Standard standard = checks::kDefaultStandard);
 
 // Message shown when the catalogue has no weight order to walk.
 inline constexpr std::string_view kNoWeightOrderMessage =

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -117,8 +118,8 @@ MemberWindow::MemberWindow(const MemberDescriptor& descriptor, const WindowConte
                            QWidget* parent)
     : QDialog(parent),
       descriptor_(descriptor),
-      checked_(checks::descriptor(descriptor.kind)),
-      state_(checked_.make_state()) {
+      checked_(&checks::descriptor(descriptor.kind)),
+      state_(checked_->make_state()) {
     setObjectName(qs(descriptor.object_name));
     setWindowTitle(qs(descriptor.caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -144,7 +145,7 @@ checks::Messages& MemberWindow::messages() {
 }
 
 void MemberWindow::open_tables(const catalogue::TableLocation& where) {
-    for (const checks::CatalogueTable& source : checked_.tables) {
+    for (const checks::CatalogueTable& source : checked_->tables) {
         auto opened = catalogue::Table::open(source.file, where);
         if (opened) {
             tables_.push_back(std::move(opened.value()));
@@ -199,11 +200,11 @@ QWidget* MemberWindow::build_panel() {
     identity_grid->addWidget(
         make_label(identity, QStringLiteral("Perfil"), Qt::AlignRight, designation_), 0, 0);
     identity_grid->addWidget(designation_, 0, 1);
-    if (checked_.tables.size() > 1) {
+    if (checked_->tables.size() > 1) {
         series_box_ = new QComboBox(identity);
-        series_box_->setObjectName(qs(checked_.series_box));
+        series_box_->setObjectName(qs(checked_->series_box));
         series_box_->setEditable(true);
-        for (int i = 0; i < int(checked_.tables.size()); ++i) {
+        for (int i = 0; i < int(checked_->tables.size()); ++i) {
             series_box_->addItem(series_of(i));
         }
         identity_grid->addWidget(
@@ -287,7 +288,15 @@ QWidget* MemberWindow::build_steel(QWidget* steel_window) {
         }
     }
     show_steel();
-    return steel_label_;
+    standard_label_ = new QLabel(this);
+    standard_label_->setObjectName(QStringLiteral("Label_Norma"));
+    auto* both = new QWidget(this);
+    auto* lines = new QVBoxLayout(both);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(2);
+    lines->addWidget(steel_label_);
+    lines->addWidget(standard_label_);
+    return both;
 }
 
 // "Aço MR250 — fy = 25,00 kN/cm²": the steel the next check reads; a grade
@@ -307,35 +316,117 @@ void MemberWindow::show_steel() {
     }
 }
 
+// The boxes of every standard, each in its group: a box a later standard
+// adds joins its group after the group's own boxes.
 QWidget* MemberWindow::build_inputs() {
     auto* inputs = new QWidget(this);
-    auto* column = new QVBoxLayout(inputs);
-    column->setContentsMargins(0, 0, 0, 0);
-    QGroupBox* group = nullptr;
-    QGridLayout* grid = nullptr;
-    int row = 0;
-    for (const InputBox& input : descriptor_.inputs) {
-        if (group == nullptr || group->title() != qs(input.group)) {
-            group = new QGroupBox(qs(input.group), inputs);
-            grid = new QGridLayout(group);
-            column->addWidget(group);
-            row = 0;
+    // The groups of 1986 in the first column; a group only a later standard
+    // has goes beside them, so the window keeps its height.
+    auto* columns = new QGridLayout(inputs);
+    columns->setContentsMargins(0, 0, 0, 0);
+    std::vector<std::pair<const char*, bool>> groups;  // title, beside
+    for (const auto& list : {descriptor_.inputs, added_inputs(descriptor_.kind)}) {
+        const bool added = list.data() != descriptor_.inputs.data();
+        for (const InputBox& input : list) {
+            if (std::none_of(groups.begin(), groups.end(),
+                             [&](const auto& g) { return qs(g.first) == qs(input.group); })) {
+                groups.emplace_back(input.group, added);
+            }
         }
-        auto* box = make_box(group, input.box, QStringLiteral("0,00"), false);
-        auto* label = make_label(group, qs(input.label), Qt::AlignRight, box);
-        if (input.hint != nullptr) {
-            label->setToolTip(qs(input.hint));
-            box->setToolTip(qs(input.hint));
-        }
-        // Enter in an input box is "Calcular".
-        connect(box, &QLineEdit::returnPressed, this, [this] { calculate(); });
-        inputs_.push_back(box);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
-        grid->addWidget(make_label(group, qs(input.unit), Qt::AlignLeft), row, 2);
-        ++row;
     }
+    int first = 0, beside = 0;
+    for (const auto& [title, added] : groups) {
+        auto* group = new QGroupBox(qs(title), inputs);
+        new QGridLayout(group);
+        if (added) {
+            columns->addWidget(group, beside++, 1, Qt::AlignTop);
+        } else {
+            columns->addWidget(group, first++, 0);
+        }
+        int row = 0;
+        for (const auto& list : {descriptor_.inputs, added_inputs(descriptor_.kind)}) {
+            for (const InputBox& input : list) {
+                if (qs(input.group) == qs(title)) {
+                    add_input(group, input, row++);
+                }
+            }
+        }
+    }
+    show_standard();
     return inputs;
+}
+
+QWidget* MemberWindow::add_input(QGroupBox* group, const InputBox& input, int row) {
+    auto* grid = static_cast<QGridLayout*>(group->layout());
+    InputRow shown{input.box, {}, group};
+    if (checks::is_check_box(input.box)) {
+        auto* check = new QCheckBox(qs(input.label), group);
+        check->setObjectName(qs(input.box));
+        check->setChecked(checks::input_default(input.box) == "1");
+        if (input.hint != nullptr) {
+            check->setToolTip(qs(input.hint));
+        }
+        check_boxes_.push_back(check);
+        grid->addWidget(check, row, 0, 1, 3);
+        shown.widgets = {check};
+        input_rows_.push_back(shown);
+        return check;
+    }
+    auto* box = make_box(group, input.box, qs(checks::input_default(input.box)), false);
+    auto* label = make_label(group, qs(input.label), Qt::AlignRight, box);
+    if (input.hint != nullptr) {
+        label->setToolTip(qs(input.hint));
+        box->setToolTip(qs(input.hint));
+    }
+    // Enter in an input box is "Calcular".
+    connect(box, &QLineEdit::returnPressed, this, [this] { calculate(); });
+    inputs_.push_back(box);
+    auto* unit = make_label(group, qs(input.unit), Qt::AlignLeft);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(box, row, 1);
+    grid->addWidget(unit, row, 2);
+    shown.widgets = {label, box, unit};
+    input_rows_.push_back(shown);
+    return box;
+}
+
+checks::Standard MemberWindow::standard() const {
+    return checked_->standard;
+}
+
+void MemberWindow::set_standard(checks::Standard standard) {
+    if (standard != checked_->standard) {
+        clear_results();
+        checked_ = &checks::descriptor(descriptor_.kind, standard);
+        state_ = checked_->make_state();
+    }
+    show_standard();
+}
+
+// Only the boxes the check in force reads are shown; a group left empty goes.
+void MemberWindow::show_standard() {
+    std::vector<std::pair<QGroupBox*, bool>> groups;
+    for (const InputRow& row : input_rows_) {
+        const bool read = std::find(checked_->inputs.begin(), checked_->inputs.end(), row.box) !=
+                          checked_->inputs.end();
+        for (QWidget* widget : row.widgets) {
+            widget->setVisible(read);
+        }
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const auto& g) { return g.first == row.group; });
+        if (group == groups.end()) {
+            groups.emplace_back(row.group, read);
+        } else {
+            group->second = group->second || read;
+        }
+    }
+    for (const auto& [group, any] : groups) {
+        group->setVisible(any);
+    }
+    if (standard_label_ != nullptr) {
+        standard_label_->setText(
+            QStringLiteral("Norma: %1").arg(qs(checks::standard_name(checked_->standard))));
+    }
 }
 
 QWidget* MemberWindow::build_results() {
@@ -484,8 +575,7 @@ bool MemberWindow::calculate() {
 bool MemberWindow::calculate(checks::Messages& messages) {
     bool completed = false;
     if (catalogue_present()) {
-        work(messages,
-             [&] { completed = checks::check(descriptor_.kind, *boxes_, messages, *state_); });
+        work(messages, [&] { completed = checks::check(*checked_, *boxes_, messages, *state_); });
         results_shown_ = true;
         show_ratios(completed);
     }
@@ -515,7 +605,7 @@ void MemberWindow::show_ratios(bool completed) {
 }
 
 void MemberWindow::clear_results() {
-    checks::reset_results(*boxes_, checked_.results);
+    checks::reset_results(*boxes_, checked_->results);
     for (const RatioRow& shown : ratios_) {
         shown.ratio->clear();
         shown.mark->clear();
@@ -566,6 +656,12 @@ void MemberWindow::write_report() {
     if (!catalogue_present() || !report_action_) {
         return;
     }
+    if (checked_->standard != checks::Standard::Nbr1986) {
+        // The report writers follow NBR 8800:1986: a report of theirs would
+        // describe a check that was not made.
+        messages_->show(kNoReportUnderStandard);
+        return;
+    }
     if (!results_current() && !calculate()) {
         return;
     }
@@ -582,12 +678,12 @@ void MemberWindow::find_lightest() {
 void MemberWindow::restore_default_order() {
     // The welded window restores only its CS table, whatever series is shown.
     if (catalogue::Table* first = table(0)) {
-        first->set_index_tag(checked_.tables.front().default_tag);
+        first->set_index_tag(checked_->tables.front().default_tag);
     }
 }
 
 void MemberWindow::show_series(const QString& series) {
-    for (int i = 0; i < int(checked_.tables.size()); ++i) {
+    for (int i = 0; i < int(checked_->tables.size()); ++i) {
         if (series != series_of(i)) {
             continue;
         }
@@ -600,18 +696,18 @@ void MemberWindow::show_series(const QString& series) {
         binding_->set_missing_message(
             QStringLiteral("O catálogo \"%1\" não está disponível; este perfil não pode ser "
                            "consultado nem verificado.\n\n%2")
-                .arg(qs(checked_.tables[i].file), table_failures_[i]));
+                .arg(qs(checked_->tables[i].file), table_failures_[i]));
         binding_->show_table(shown_table());
         return;
     }
 }
 
 QString MemberWindow::series_of(int table) const {
-    return qs(checked_.tables[table].series);
+    return qs(checked_->tables[table].series);
 }
 
 std::string MemberWindow::field_of(const char* box) const {
-    for (const checks::PanelField& shown : checked_.panel) {
+    for (const checks::PanelField& shown : checked_->panel) {
         if (shown.box == box) {
             return std::string(shown.field);
         }
@@ -630,6 +726,9 @@ QString row_key(const QString& series) {
 void MemberWindow::save_session(QSettings& settings) const {
     for (const QLineEdit* input : inputs_) {
         settings.setValue(input->objectName(), input->text());
+    }
+    for (const QCheckBox* check : check_boxes_) {
+        settings.setValue(check->objectName(), check->isChecked());
     }
     if (series_box_ != nullptr) {
         settings.setValue(QStringLiteral("serie"), series_box_->currentText());
@@ -651,6 +750,12 @@ void MemberWindow::restore_session(const QSettings& settings) {
         const QVariant kept = settings.value(input->objectName());
         if (kept.isValid()) {
             input->setText(kept.toString());
+        }
+    }
+    for (QCheckBox* check : check_boxes_) {
+        const QVariant kept = settings.value(check->objectName());
+        if (kept.isValid()) {
+            check->setChecked(kept.toBool());
         }
     }
     const std::string field = field_of("R_Perfil");

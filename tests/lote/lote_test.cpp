@@ -215,4 +215,56 @@ TEST(LoteEndToEnd, BadCommandLineOrFileExitsTwo) {
     }
 }
 
+// The standard per run (--norma) and per row (the norma column). R1 in
+// tension, Nd = 500 kN, MR250: 1986: 0,9·50·25 = 1125,00; 2008:
+// min(50·25/1,10, 50·40/1,35) = 1136,36; 2008 with Ct = 0,90 and An = 40:
+// 0,9·40·40/1,35 = 1066,67.
+TEST(LoteEndToEnd, StandardPerRunAndPerRow) {
+    const std::string input = std::string("janela;norma;R_Nd;R_Ct;R_An;") + kOwnSection + "\n" +
+                              "TForm_I_Laminado;;500;;;" + kOwnValues + "\n" +
+                              "TForm_I_Laminado;2008;500;0,90;40;" + kOwnValues + "\n" +
+                              "TForm_I_Laminado;1986;500;;;" + kOwnValues + "\n" +
+                              "TForm_I_Laminado;2005;500;;;" + kOwnValues + "\n";
+    const struct {
+        const char* norma;
+        const char* first_row;
+    } runs[] = {{"", "1125,00"}, {" --norma 1986", "1125,00"}, {" --norma 2008", "1136,36"}};
+    for (const auto& run : runs) {
+        Outcome o = run_lote(tables() + run.norma + " -", input);
+        EXPECT_EQ(o.status, 1) << run.norma << o.err;  // the 2005 row is not checked
+        auto t = parse(o.out);
+        ASSERT_EQ(t.rows.size(), 4u);
+        EXPECT_EQ(cell(t, 0, "R_RdNd"), run.first_row) << run.norma;
+        EXPECT_EQ(cell(t, 1, "R_RdNd"), "1066,67") << run.norma;
+        EXPECT_EQ(cell(t, 2, "R_RdNd"), "1125,00") << run.norma;
+        EXPECT_EQ(cell(t, 3, "R_RdNd"), "") << run.norma;
+        EXPECT_EQ(cell(t, 3, "mensagens"), "norma desconhecida: '2005' (use 1986 ou 2008)");
+        EXPECT_EQ(t.header[1], "norma");
+    }
+    const struct {
+        const char* args;
+        const char* says;
+    } refused[] = {
+        {" --norma 1999", "--norma: '1999' não é uma norma conhecida"},
+        {" --norma 2008 --reports rel", "--reports: o relatório de cálculo pela NBR 8800:2008"},
+    };
+    for (const auto& r : refused) {
+        Outcome o = run_lote(tables() + r.args + " -", input);
+        EXPECT_EQ(o.status, 2) << r.args;
+        EXPECT_EQ(o.out, "") << r.args;
+        EXPECT_NE(o.err.find(r.says), std::string::npos) << o.err;
+    }
+    // A 2008 row of a 1986 run with --reports is checked but gets no report.
+    Outcome o = run_lote(tables() + " --reports rel -",
+                         std::string("janela;norma;R_Nd;") + kOwnSection + "\n" +
+                             "TForm_I_Laminado;2008;500;" + kOwnValues + "\n");
+    EXPECT_EQ(o.status, 1) << o.err;
+    auto t = parse(o.out);
+    ASSERT_EQ(t.rows.size(), 1u);
+    EXPECT_EQ(cell(t, 0, "R_RdNd"), "1136,36");
+    EXPECT_EQ(cell(t, 0, "mensagens"),
+              "relatório não gravado: o relatório de cálculo pela "
+              "NBR 8800:2008 ainda não está disponível");
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "checks/standard.h"
 #include "common/result.h"
 #include "report/report_header.h"
 
@@ -22,6 +23,8 @@ struct BatchSettings {
     // The header of every report (project, engineer, date); a row's
     // projeto and elemento columns fill in its own.
     report::ReportHeader report_header = {};
+    // The standard of a row whose `norma` column is empty or missing.
+    checks::Standard standard = checks::kDefaultStandard;
 };
 
 struct BatchOutcome {

@@ -32,15 +32,18 @@ inline constexpr std::string_view kResultColumnOrder[] = {
     "resposta3", "R_RdMdy",   "resposta5", "R_Rd_MdNd", "resposta4", "R_espa",
 };
 
+inline constexpr std::string_view kStandardColumn = "norma";
+
 enum class ColumnKind {
-    Window,   // janela
-    Section,  // perfil: the designation in the window's catalogue
-    Project,  // projeto: the project the row's report names
-    Member,   // elemento: the member's mark the row's report names
-    Box,      // a box of the windows: an action, a length, a catalogue box, the series, the steel
-    Result,   // a result, a verdict, mensagens, aproveitamento or governante (of an earlier
-              // run): written anew
-    Unknown,  // copied through unread
+    Window,    // janela
+    Standard,  // norma: the standard of the row ("1986", "2008"); empty: the run's
+    Section,   // perfil: the designation in the window's catalogue
+    Project,   // projeto: the project the row's report names
+    Member,    // elemento: the member's mark the row's report names
+    Box,       // a box of the windows: an action, a length, a catalogue box, the series, the steel
+    Result,    // a result, a verdict, mensagens, aproveitamento or governante (of an earlier
+               // run): written anew
+    Unknown,   // copied through unread
 };
 
 // Columns read from every row whatever its window. A setting of the row
@@ -50,9 +53,8 @@ struct RowColumn {
     ColumnKind kind;
 };
 inline constexpr RowColumn kRowColumns[] = {
-    {kWindowColumn, ColumnKind::Window},
-    {kSectionColumn, ColumnKind::Section},
-    {kProjectColumn, ColumnKind::Project},
+    {kWindowColumn, ColumnKind::Window},     {kSectionColumn, ColumnKind::Section},
+    {kStandardColumn, ColumnKind::Standard}, {kProjectColumn, ColumnKind::Project},
     {kMemberColumn, ColumnKind::Member},
 };
 
@@ -63,11 +65,12 @@ struct InputColumn {
 
 struct Header {
     std::vector<InputColumn> columns;
-    std::size_t window = 0;              // the janela column
-    std::optional<std::size_t> section;  // the perfil column
-    std::optional<std::size_t> project;  // the projeto column
-    std::optional<std::size_t> member;   // the elemento column
-    std::vector<std::string> warnings;   // one per column that is not read
+    std::size_t window = 0;               // the janela column
+    std::optional<std::size_t> section;   // the perfil column
+    std::optional<std::size_t> standard;  // the norma column
+    std::optional<std::size_t> project;   // the projeto column
+    std::optional<std::size_t> member;    // the elemento column
+    std::vector<std::string> warnings;    // one per column that is not read
 };
 
 // Matches a header row. Input columns are matched without regard to case or
@@ -81,8 +84,9 @@ Result<Header> read_header(std::span<const std::string> names);
 // ASCII byte or starts the text cannot belong to a UTF-8 character).
 std::string_view trim_blanks(std::string_view text);
 
-// Inputs that describe the section rather than what acts on it: a row with
-// none of its window's other inputs has nothing to check.
+// Inputs that describe the section or a coefficient rather than what acts on
+// it or a length: a row with none of its window's other inputs has nothing to
+// check.
 bool is_action_or_length(std::string_view box);
 
 // The columns written: the input columns but earlier results, `perfil` when

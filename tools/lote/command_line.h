@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/standard.h"
 #include "common/result.h"
 
 // The command line of quintaro-lote.
@@ -18,6 +19,9 @@ struct Options {
     bool pdf = false;         // --pdf: a PDF beside each report
     std::string project;      // --projeto: the project every report names (a row's column wins)
     std::string engineer;     // --responsavel: the engineer every report names
+    std::string norma;        // --norma as typed; "" = 1986
+    // The standard of the rows without a `norma` of their own.
+    checks::Standard standard = checks::kDefaultStandard;
 };
 
 // Parses the arguments after the program name; fails with the reason for a
