@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -67,7 +68,10 @@ void use_decimal_comma() {
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), open_url_(open_in_desktop_browser), help_page_(help_page_path()) {
+    : QMainWindow(parent),
+      open_url_(open_in_desktop_browser),
+      help_page_(help_page_path()),
+      verification_manual_(verification_manual_path()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintaro (Ver 1.5m)"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -160,6 +164,8 @@ void TForm1::build_menu() {
     connect(action(help, "Notaes1", "Notações"), &QAction::triggered, this, &TForm1::Notaes1Click);
     connect(action(help, "Conteudo", "Conteudo"), &QAction::triggered, this,
             &TForm1::ConteudoClick);
+    connect(action(help, "ManualVerificacao", "Manual de verificação"), &QAction::triggered, this,
+            &TForm1::ManualVerificacaoClick);
     connect(action(help, "Sobre1", "Sobre"), &QAction::triggered, this, &TForm1::Sobre1Click);
 }
 
@@ -180,6 +186,22 @@ void TForm1::open_help_page() {
     if (!QFileInfo::exists(help_page_) || !open_url_(QUrl::fromLocalFile(help_page_))) {
         dialogs().error(this, QStringLiteral("Erro"),
                         QStringLiteral("Conexão com navegador Impossível!"));
+    }
+}
+
+void TForm1::open_verification_manual() {
+    if (!QFileInfo::exists(verification_manual_)) {
+        dialogs().error(this, QStringLiteral("Erro"),
+                        QStringLiteral("O manual de verificação não foi encontrado em\n%1\n"
+                                       "Reinstale o Quintaro.")
+                            .arg(QDir::toNativeSeparators(verification_manual_)));
+        return;
+    }
+    if (!open_url_(QUrl::fromLocalFile(verification_manual_))) {
+        dialogs().error(this, QStringLiteral("Erro"),
+                        QStringLiteral("Nenhum programa abriu o manual de verificação (PDF)\n%1\n"
+                                       "Instale um leitor de PDF.")
+                            .arg(QDir::toNativeSeparators(verification_manual_)));
     }
 }
 
@@ -204,6 +226,9 @@ void TForm1::Notaes1Click() {
 }
 void TForm1::ConteudoClick() {
     open_help_page();
+}
+void TForm1::ManualVerificacaoClick() {
+    open_verification_manual();
 }
 void TForm1::Sobre1Click() {
     show_modally("TSobreQuintaro");

@@ -13,7 +13,7 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 
 // The main window: a launcher with one toolbar button per member window and
 // the menus for the steel grade, the standard in force, the notations, the
-// help page and the about window.
+// help page, the verification manual (a PDF) and the about window.
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
@@ -26,6 +26,8 @@ class TForm1 : public QMainWindow {
     void set_url_opener(UrlOpener opener) { open_url_ = std::move(opener); }
     // The help page's path (tests point it elsewhere).
     void set_help_page(const QString& path) { help_page_ = path; }
+    // The verification manual's path (tests point it elsewhere).
+    void set_verification_manual(const QString& path) { verification_manual_ = path; }
 
   public slots:
     void FormCreate();
@@ -33,6 +35,7 @@ class TForm1 : public QMainWindow {
     void Ao1Click();
     void Notaes1Click();
     void ConteudoClick();
+    void ManualVerificacaoClick();
     void Sobre1Click();
 
   signals:
@@ -46,10 +49,12 @@ class TForm1 : public QMainWindow {
     void build_menu();
     void show_modally(const char* class_name);
     void open_help_page();
+    void open_verification_manual();
 
     WindowFinder find_window_;
     UrlOpener open_url_;
     QString help_page_;
+    QString verification_manual_;
 };
 
 }  // namespace quintaro::shell

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -108,6 +109,7 @@ const MenuEntry kMenu[] = {
     {"Norma", "NBR1", "NBR 8800:2005", false, false},
     {"Ajuda", "Notaes1", "Notações", true, false},
     {"Ajuda", "Conteudo", "Conteudo", true, false},
+    {"Ajuda", "ManualVerificacao", "Manual de verificação", true, false},
     {"Ajuda", "Sobre1", "Sobre", true, false},
 };
 
@@ -216,6 +218,47 @@ TEST_F(HelpPage, APathWithBlanksBecomesAnEscapedFileUrl) {
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened.front().toString(QUrl::FullyEncoded).contains(QStringLiteral("com%20espa")))
         << opened.front().toString(QUrl::FullyEncoded).toStdString();
+}
+
+// Ajuda → "Manual de verificação": the PDF opened by the desktop's viewer, or
+// a message naming the file and what went wrong.
+TEST_F(HelpPage, VerificationManualOpensOrSaysWhyNot) {
+    const QString pdf = dir.filePath(QStringLiteral("manual-de-verificacao.pdf"));
+    struct Case {
+        const char* name;
+        bool present;
+        bool viewer_starts;
+        const char* error;  // "" for none
+    };
+    const Case cases[] = {
+        {"opens", true, true, ""},
+        {"no_viewer", true, false, "Nenhum programa abriu o manual de verificação (PDF)"},
+        {"missing", false, true, "O manual de verificação não foi encontrado em"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(pdf);
+        if (c.present) {
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("%PDF-1.4\n");
+        }
+        opened.clear();
+        dialogs.errors.clear();
+        browser_starts = c.viewer_starts;
+        main.set_verification_manual(pdf);
+        main.findChild<QAction*>(QStringLiteral("ManualVerificacao"))->trigger();
+        EXPECT_EQ(opened, c.present ? QList<QUrl>{QUrl::fromLocalFile(pdf)} : QList<QUrl>{});
+        if (*c.error == '\0') {
+            EXPECT_TRUE(dialogs.errors.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(
+            dialogs.errors.front().startsWith(QStringLiteral("Erro|") + QString::fromUtf8(c.error)))
+            << dialogs.errors.front().toStdString();
+        EXPECT_TRUE(dialogs.errors.front().contains(QDir::toNativeSeparators(pdf)));
+    }
 }
 
 }  // namespace
