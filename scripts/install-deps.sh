@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format clang libclang-rt-14-dev
     qt6-base-dev libgl1-mesa-dev libshp-dev
     fonts-dejavu-core
+    qt6-translations-l10n
 )
 # Only for building and running the tests and benchmarks, and for making the
 # Debian package (file: cpack's dpkg-shlibdeps step).

@@ -27,6 +27,9 @@ class Boxes {
     virtual void set_verdict(std::string_view field, bool passed) = 0;
     // Empties a verdict field's text; its colour stays until the next verdict.
     virtual void clear_verdict(std::string_view field) = 0;
+    // What the user calls the box, for a message about it: the window's label
+    // ("Lflx" for "Compri_x"); by default its name, as a batch file's column.
+    virtual std::string label(std::string_view name) const { return std::string(name); }
 };
 
 // Modal messages. The text holds its line breaks as '\n'; the call returns

@@ -47,11 +47,19 @@ Steel read_steel(const Boxes& boxes) {
 }
 
 double read_signed(const Boxes& boxes, std::string_view name) {
-    return parse_decimal(boxes.text(name));
+    const std::string text = boxes.text(name);
+    double value = 0.0;
+    if (!try_parse_decimal(text, value))
+        throw HandlerError(not_a_number_message(boxes.label(name), text));
+    return value;
 }
 
 double read_abs(const Boxes& boxes, std::string_view name) {
     return std::fabs(read_signed(boxes, name));
+}
+
+std::string not_a_number_message(std::string_view label, std::string_view text) {
+    return std::string(label) + ": '" + std::string(text) + "' não é um número válido";
 }
 
 double read_property(const Boxes& boxes, std::string_view name, std::string_view symbol) {

@@ -105,7 +105,8 @@ void reset_results(Boxes& boxes, std::span<const ResultRow> rows);
 Steel read_steel(const Boxes& boxes);
 
 // A box converted with the decimal comma, as typed or as its absolute value.
-// A text that is not a number stops the check with the conversion message.
+// A text that is not a number stops the check with the conversion message,
+// which names the box by its label.
 double read_signed(const Boxes& boxes, std::string_view name);
 double read_abs(const Boxes& boxes, std::string_view name);
 
@@ -124,6 +125,9 @@ std::string refused_value_message(std::string_view symbol, std::string_view text
 
 // The verdict rule: |resistance| >= |action| (equality passes).
 bool resists(double resistance, double action);
+
+// The conversion message: "Lflx: 'abc' não é um número válido".
+std::string not_a_number_message(std::string_view label, std::string_view text);
 
 // Writes a value as results are shown (six significant digits, two decimals,
 // decimal comma) and its verdict.

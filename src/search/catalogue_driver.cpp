@@ -19,6 +19,10 @@ std::string CatalogueDriver::action_text(std::string_view box) const {
     return boxes_.text(box);
 }
 
+std::string CatalogueDriver::section_text(std::string_view box) const {
+    return boxes_.text(box);
+}
+
 std::string CatalogueDriver::series() const {
     if (window_.series_box.empty())
         return {};
@@ -82,7 +86,7 @@ void CatalogueDriver::show_current_row() {
 }
 
 bool CatalogueDriver::calculate() {
-    return checks::check(window_.kind, boxes_, messages_, state_);
+    return checks::check(window_, boxes_, messages_, state_);
 }
 
 CheckValues CatalogueDriver::values() const {

@@ -26,6 +26,7 @@ class CatalogueDriver : public MemberDriver {
                     checks::Messages& messages, checks::WorkingState& state, TableFor table_for);
 
     std::string action_text(std::string_view box) const override;
+    std::string section_text(std::string_view box) const override;
     std::string series() const override;
     void clear_invalid_length() override;
     bool set_index_tag(std::string_view tag) override;

@@ -19,18 +19,27 @@ struct Actions {
     double Ntd = 0.0;  // two-force window only
 };
 
+double read_action(const MemberDriver& driver, std::string_view box) {
+    const std::string text = driver.action_text(box);
+    double value = 0.0;
+    if (!try_parse_decimal(text, value))
+        throw HandlerError(checks::not_a_number_message(driver.action_label(box), text));
+    return value;
+}
+
 Actions read_actions(PassTest test, const MemberDriver& driver) {
     Actions a;
-    a.Nd = parse_decimal(driver.action_text("R_Nd"));
+    a.Nd = read_action(driver, "R_Nd");
     switch (test) {
         case PassTest::Member:
         case PassTest::MemberAndSlenderness:
-            a.Vd = parse_decimal(driver.action_text("R_Vd"));
-            a.Mdx = parse_decimal(driver.action_text("R_Mdx"));
-            a.Mdy = parse_decimal(driver.action_text("R_Mdy"));
+        case PassTest::EveryVerdict:
+            a.Vd = read_action(driver, "R_Vd");
+            a.Mdx = read_action(driver, "R_Mdx");
+            a.Mdy = read_action(driver, "R_Mdy");
             break;
         case PassTest::CompressionAndTension:
-            a.Ntd = parse_decimal(driver.action_text("R_Ntd"));
+            a.Ntd = read_action(driver, "R_Ntd");
             break;
         case PassTest::Axial:
             break;
@@ -48,25 +57,37 @@ bool covers(double resistance, double action) {
     return std::fabs(resistance) >= std::fabs(action);
 }
 
-bool passes(PassTest test, bool tension, const Actions& a, const CheckValues& v) {
+// The comparisons of the pass test that the section fails; none: it passes.
+unsigned failed_checks(PassTest test, bool tension, const Actions& a, const CheckValues& v) {
     constexpr double kRatioLimit = 1.0;
     constexpr double kSlendernessLimit = 200.0;
+    const auto unless = [](bool holds, unsigned bit) { return holds ? 0u : bit; };
     const double axial = tension ? v.tension : v.compression;
     switch (test) {
         case PassTest::Axial:
-            return covers(axial, a.Nd);
+            return unless(covers(axial, a.Nd), kAxialFailed);
         case PassTest::CompressionAndTension:
-            return covers(v.tension, a.Ntd) && covers(v.compression, a.Nd);
+            return unless(covers(v.compression, a.Nd), kAxialFailed) |
+                   unless(covers(v.tension, a.Ntd), kTensionFailed);
+        case PassTest::EveryVerdict: {
+            const bool compressed = !tension && a.Nd != 0.0;
+            return v.failed_rows | unless(!compressed || (v.lambda_x <= kSlendernessLimit &&
+                                                          v.lambda_y <= kSlendernessLimit),
+                                          kSlendernessFailed);
+        }
         case PassTest::Member:
         case PassTest::MemberAndSlenderness:
             break;
     }
-    const bool member = covers(axial, a.Nd) && covers(v.shear, a.Vd) && covers(v.moment_x, a.Mdx) &&
-                        covers(v.moment_y, a.Mdy) && v.combined_ratio <= kRatioLimit &&
-                        !v.combined_failed;
-    if (test == PassTest::Member)
-        return member;
-    return member && v.lambda_x <= kSlendernessLimit && v.lambda_y <= kSlendernessLimit;
+    unsigned failed =
+        unless(covers(axial, a.Nd), kAxialFailed) | unless(covers(v.shear, a.Vd), kShearFailed) |
+        unless(covers(v.moment_x, a.Mdx), kMomentXFailed) |
+        unless(covers(v.moment_y, a.Mdy), kMomentYFailed) |
+        unless(v.combined_ratio <= kRatioLimit && !v.combined_failed, kCombinedFailed);
+    if (test == PassTest::MemberAndSlenderness)
+        failed |= unless(v.lambda_x <= kSlendernessLimit && v.lambda_y <= kSlendernessLimit,
+                         kSlendernessFailed);
+    return failed;
 }
 
 bool take_tension_branch(const SearchVariant& variant, double Nd) {
@@ -96,20 +117,31 @@ bool moved(const Status& status, checks::Messages& messages) {
 // From the lightest row on: check, move on, judge the section just checked.
 // Leaves the row of the last check current.
 SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberDriver& driver,
-                   checks::Messages& messages) {
+                   checks::Messages& messages, SearchRecord* record) {
     SearchOutcome out;
     const bool tension = take_tension_branch(variant, actions.Nd);
     out.tension = tension;
+    const auto write_down = [&](unsigned failed, const CheckValues* values) {
+        if (!record)
+            return;
+        record->sections.push_back({driver.section_text("R_Perfil"), driver.section_text("R_Peso"),
+                                    driver.take_messages(), failed, values == nullptr,
+                                    values ? values->governing : std::string(),
+                                    values ? values->utilisation : std::nullopt});
+    };
     for (;;) {
         if (!driver.calculate()) {
             // The check stopped on this row and nothing moved.
+            write_down(0, nullptr);
             ++out.checks;
             out.end = SearchEnd::CheckStopped;
             return out;
         }
         ++out.checks;
         const CheckValues values = driver.values();
-        out.passed = passes(variant.test, tension, actions, values);
+        const unsigned failed = failed_checks(variant.test, tension, actions, values);
+        out.passed = failed == 0;
+        write_down(failed, &values);
         if (!moved(driver.next(), messages)) {
             out.end = SearchEnd::MoveFailed;
             return out;
@@ -134,8 +166,9 @@ SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberD
     return out;
 }
 
-SearchOutcome search(checks::WindowKind window, MemberDriver& driver, checks::Messages& messages) {
-    const SearchVariant& variant = search_variant(window);
+SearchOutcome search(checks::WindowKind window, checks::Standard standard, MemberDriver& driver,
+                     checks::Messages& messages, SearchRecord* record) {
+    const SearchVariant& variant = search_variant(window, standard);
     // The conversion error of an action stops everything before the flag or
     // the table is touched.
     Actions actions;
@@ -160,7 +193,7 @@ SearchOutcome search(checks::WindowKind window, MemberDriver& driver, checks::Me
 
     SearchOutcome out = ended(SearchEnd::NothingToCheck);
     if (!nothing_to_look_for(variant, actions) && !driver.eof())
-        out = walk(variant, actions, driver, messages);
+        out = walk(variant, actions, driver, messages, record);
 
     // Changing the order keeps the current row.
     apply_order(driver, series.order_after);
@@ -170,20 +203,27 @@ SearchOutcome search(checks::WindowKind window, MemberDriver& driver, checks::Me
 }  // namespace
 
 SearchOutcome find_lightest(checks::WindowKind window, MemberDriver& driver,
-                            checks::Messages& messages) {
+                            checks::Messages& messages, SearchRecord* record) {
+    return find_lightest(window, checks::kDefaultStandard, driver, messages, record);
+}
+
+SearchOutcome find_lightest(checks::WindowKind window, checks::Standard standard,
+                            MemberDriver& driver, checks::Messages& messages,
+                            SearchRecord* record) {
     // Nothing escapes into the window: anything unforeseen is shown and ends
     // the search where it stands.
     SearchOutcome out = ended(SearchEnd::CheckStopped);
-    checks::run_handler(messages, [&] { out = search(window, driver, messages); });
+    checks::run_handler(messages,
+                        [&] { out = search(window, standard, driver, messages, record); });
     return out;
 }
 
 SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
-                            checks::Messages& messages) {
-    const checks::WindowDescriptor* found = checks::find_window(window);
+                            checks::Messages& messages, checks::Standard standard) {
+    const checks::WindowDescriptor* found = checks::find_window(window, standard);
     if (!found)
         return ended(SearchEnd::NoSeries);
-    return find_lightest(found->kind, driver, messages);
+    return find_lightest(found->kind, standard, driver, messages);
 }
 
 }  // namespace quintaro::search

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,15 @@ struct CheckValues {
     double lambda_x = 0.0;  // slenderness of the compression check
     double lambda_y = 0.0;
     int invalid_length = 0;  // the window's invalid-length flag
+    // Checks that record a verdict per row (NBR 8800:2008): the rows whose
+    // verdict is "Não Ok!" and the checks an action asked for that were not
+    // made (an input out of range), as FailedCheck bits (search/lightest.h).
+    unsigned failed_rows = 0;
+    // The row that governs the check and its utilisation, as the check
+    // recorded them: "" before any verdict; no utilisation for a row that
+    // failed without a ratio.
+    std::string governing;
+    std::optional<double> utilisation;
 };
 
 // A member window as the lightest-section search drives it: its action boxes,
@@ -40,6 +50,12 @@ class MemberDriver {
 
     // Text of an action box ("R_Nd", "R_Vd", ...).
     virtual std::string action_text(std::string_view box) const = 0;
+    // What the user calls an action box, for the message when its text is not
+    // a number: the window's label, the batch file's column by default.
+    virtual std::string action_label(std::string_view box) const { return std::string(box); }
+    // Text of a panel box of the current row ("R_Perfil", "R_Peso"), for the
+    // record of the sections checked; "" where there is no panel.
+    virtual std::string section_text(std::string_view) const { return {}; }
     // Text of the series box; "" for windows without series.
     virtual std::string series() const = 0;
 
@@ -63,6 +79,11 @@ class MemberDriver {
 
     // The working state left by the last "Calcular", with the flag.
     virtual CheckValues values() const = 0;
+
+    // The messages of the last "Calcular" that the driver held back instead of
+    // showing them (the window's search, which sums them up at its end); none
+    // for a driver that shows or keeps them itself.
+    virtual std::vector<std::string> take_messages() { return {}; }
 };
 
 }  // namespace quintaro::search

@@ -14,6 +14,8 @@
 #include "shell/member_windows.h"
 #include "shell/report_sink.h"
 #include "shell/reporte/reporte.h"
+#include "shell/session.h"
+#include "shell/translations.h"
 #include "shell/window_driver.h"
 
 namespace quintaro::shell {
@@ -88,11 +90,19 @@ Windows::Windows(const catalogue::TableLocation& where) {
     member(create<TForm_U_Laminado>(context));
     create<TLocaliza>();
     auto* report_window = create<reporte::TReporte>();
+    std::vector<MemberWindow*> members;
     for (QWidget* window : order_) {
         if (auto* member_window = qobject_cast<MemberWindow*>(window)) {
             connect_report(*member_window, *report_window);
+            members.push_back(member_window);
         }
     }
+    main->set_member_windows(std::move(members));
+    // Results computed with the steel that was in force are cleared when it
+    // changes.
+    QObject::connect(steel, &TEscolhe_Aco::steel_changed, main, &TForm1::clear_member_results);
+    // The steel window shows E and G of the standard in force.
+    QObject::connect(main, &TForm1::standard_changed, steel, &TEscolhe_Aco::set_standard);
     main->installEventFilter(new KeepEditedReport(*report_window, main));
 
     main->set_window_finder([this](const char* name) {
@@ -125,6 +135,7 @@ int run(QApplication& app) {
     QApplication::setApplicationDisplayName(QStringLiteral("Quintaro"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawings::program_icon(64))));
     QApplication::setQuitOnLastWindowClosed(false);
+    install_qt_translations(app);
 
     const QString seeding_failed =
         seed_user_data_folder(installed_data_folder(), user_data_folder());
@@ -134,6 +145,8 @@ int run(QApplication& app) {
         problems.prepend(QStringLiteral("Não foi possível copiar os catálogos instalados para:\n") +
                          seeding_failed);
     }
+    const QString session = default_session_file();
+    restore_session(windows, session);
     TForm1& main = windows.main_window();
     QObject::connect(&main, &TForm1::closed, &app, &QCoreApplication::quit);
     main.show();
@@ -151,7 +164,9 @@ int run(QApplication& app) {
     if (!message.isEmpty()) {
         dialogs().error(&main, QStringLiteral("Quintaro"), message);
     }
-    return app.exec();
+    const int status = app.exec();
+    save_session(windows, session);
+    return status;
 }
 
 }  // namespace quintaro::shell

@@ -25,9 +25,11 @@ constexpr ButtonFace kButtons[DBNavigator::kButtonCount] = {
     {"Refresh", "Recuperar"},
 };
 
+}  // namespace
+
 // The button faces: arrows for moving, plus and minus for inserting and
 // deleting, a triangle for editing, a tick, a cross and a circular arrow.
-QIcon glyph(DBNavigator::Button which, const QColor& ink) {
+QIcon navigator_glyph(DBNavigator::Button which, const QColor& ink) {
     constexpr int kSide = 16;
     QPixmap pixmap(kSide, kSide);
     pixmap.fill(Qt::transparent);
@@ -82,8 +84,6 @@ QIcon glyph(DBNavigator::Button which, const QColor& ink) {
     return QIcon(pixmap);
 }
 
-}  // namespace
-
 DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DBNavigator1"));
     auto* row = new QHBoxLayout(this);
@@ -94,7 +94,7 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(kButtons[i].name));
         b->setToolTip(QString::fromUtf8(kButtons[i].hint));
-        b->setIcon(glyph(which, palette().color(QPalette::ButtonText)));
+        b->setIcon(navigator_glyph(which, palette().color(QPalette::ButtonText)));
         b->setFixedSize(25, 25);
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, this, [this, which] { emit pressed(which); });

@@ -24,4 +24,8 @@ class DBNavigator : public QWidget {
     std::array<QToolButton*, kButtonCount> buttons_{};
 };
 
+// The picture of a navigator button, painted in `ink` (other windows borrow
+// the arrows).
+QIcon navigator_glyph(DBNavigator::Button which, const QColor& ink);
+
 }  // namespace quintaro::shell

@@ -23,6 +23,10 @@ class MessageBoxes : public Dialogs {
         box.setDefaultButton(QMessageBox::Ok);
         return box.exec() == QMessageBox::Ok;
     }
+    void inform(QWidget* parent, const QString& caption, const QString& text) override {
+        QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
 };
 
 MessageBoxes real_boxes;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "checks/boxes.h"
 
@@ -20,6 +23,8 @@ class Dialogs {
     virtual void error(QWidget* parent, const QString& caption, const QString& text) = 0;
     // A question with OK and Cancel; true for OK.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // A report of work done, with the information icon, its caption and OK.
+    virtual void inform(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 // The object in force: the real message boxes unless a test set another.
@@ -35,6 +40,16 @@ class WindowMessages : public checks::Messages {
 
   private:
     QWidget* parent_;
+};
+
+// The checks' messages kept instead of shown, to be shown later or summed up.
+class HeldMessages : public checks::Messages {
+  public:
+    void show(std::string_view text) override { held_.emplace_back(text); }
+    std::vector<std::string> take() { return std::exchange(held_, {}); }
+
+  private:
+    std::vector<std::string> held_;
 };
 
 }  // namespace quintaro::shell

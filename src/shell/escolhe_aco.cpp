@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "catalogue/table.h"
+#include "checks/frame.h"
 #include "common/decimal.h"
 #include "common/handler_error.h"
 #include "shell/db_navigator.h"
@@ -16,6 +18,16 @@
 #include "shell/table_binding.h"
 
 namespace quintaro::shell {
+
+void TEscolhe_Aco::set_standard(checks::Standard standard) {
+    const checks::ElasticConstants constants = checks::elastic_constants(standard);
+    if (auto* E = findChild<QLineEdit*>(QStringLiteral("E_aco"))) {
+        E->setText(QString::fromStdString(format_shortest(constants.E)));
+    }
+    if (auto* G = findChild<QLineEdit*>(QStringLiteral("G_aco"))) {
+        G->setText(QString::fromStdString(format_shortest(constants.G)));
+    }
+}
 
 TEscolhe_Aco::TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* parent)
     : QDialog(parent) {
@@ -46,17 +58,25 @@ TEscolhe_Aco::TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* paren
         auto* box = new QLineEdit(group);
         box->setObjectName(QString::fromLatin1(row.box));
         box->setFixedWidth(110);
-        grid->addWidget(new QLabel(QString::fromUtf8(row.label), group), r, 0, Qt::AlignRight);
+        auto* label = new QLabel(QString::fromUtf8(row.label), group);
+        label->setBuddy(box);
+        grid->addWidget(label, r, 0, Qt::AlignRight);
         grid->addWidget(box, r, 1);
         grid->addWidget(new QLabel(QString::fromUtf8(row.unit), group), r, 2);
         if (row.field != nullptr) {
             binding_->bind(box, row.field);
+            connect(box, &QLineEdit::textChanged, this, &TEscolhe_Aco::steel_changed);
         } else {
             box->setText(QString::fromLatin1(row.text));
         }
         ++r;
     }
     grid->addWidget(navigator, r, 0, 1, 3, Qt::AlignHCenter);
+    auto* mode = new QLabel(group);
+    mode->setObjectName(QStringLiteral("Label_Edicao"));
+    mode->setAlignment(Qt::AlignCenter);
+    binding_->set_mode_label(mode);
+    grid->addWidget(mode, r + 1, 0, 1, 3);
     column->addWidget(group);
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("SpeedButton1"));
@@ -102,15 +122,40 @@ void TEscolhe_Aco::accept_steel() {
     const auto text = [this](const char* name) {
         return findChild<QLineEdit*>(QString::fromLatin1(name))->text().toStdString();
     };
+    // The message names the box as its label does ("fy: 'abc' não é ...").
+    const auto number = [&](const char* name, const char* label) {
+        double value = 0.0;
+        if (!try_parse_decimal(text(name), value)) {
+            throw HandlerError(checks::not_a_number_message(label, text(name)));
+        }
+        return std::fabs(value);
+    };
     try {
         Steel steel;
         steel.name = text("tipo_aco");
-        steel.fy = std::fabs(parse_decimal(text("fy_aco")));
-        steel.fu = std::fabs(parse_decimal(text("fu_aco")));
+        steel.fy = number("fy_aco", "fy");
+        steel.fu = number("fu_aco", "fu");
         held_ = steel;
         close();
     } catch (const HandlerError& fault) {
         dialogs().message(this, QString::fromUtf8(fault.what()));
+    }
+}
+
+void TEscolhe_Aco::save_session(QSettings& settings) const {
+    if (table_ != nullptr && !table_->empty() && table_->state() == catalogue::EditState::Browse) {
+        settings.setValue(QStringLiteral("tipo"), QString::fromStdString(table_->text("TIPO")));
+    }
+}
+
+void TEscolhe_Aco::restore_session(const QSettings& settings) {
+    const QString grade = settings.value(QStringLiteral("tipo")).toString();
+    if (table_ == nullptr || grade.isEmpty()) {
+        return;
+    }
+    const int position = binding_->column("TIPO").indexOf(grade);
+    if (position >= 0) {
+        binding_->go_to(position);
     }
 }
 

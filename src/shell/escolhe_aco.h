@@ -4,8 +4,11 @@
 #include <QString>
 #include <memory>
 
+#include "checks/standard.h"
 #include "common/steel.h"
 #include "shell/window_context.h"
+
+class QSettings;
 
 namespace quintaro::catalogue {
 class Table;
@@ -32,6 +35,17 @@ class TEscolhe_Aco : public QDialog {
     const QString& row_problems() const { return row_problems_; }
     // The steel taken by the last "Ok".
     const Steel& held_steel() const { return held_; }
+
+    // E and G shown are those the standard in force fixes.
+    void set_standard(checks::Standard standard);
+
+    // The grade in force is remembered between runs by its name (TIPO).
+    void save_session(QSettings& settings) const;
+    void restore_session(const QSettings& settings);
+
+  signals:
+    // The steel the next check reads changed: another grade, or a value typed.
+    void steel_changed();
 
   public slots:
     void SpeedButton1Click();

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -23,7 +24,9 @@
 #include "drawings/section_drawing.h"
 #include "shell/data_folders.h"
 #include "shell/dialogs.h"
+#include "shell/help_window.h"
 #include "shell/member_descriptor.h"
+#include "shell/member_window.h"
 
 namespace quintaro::shell {
 
@@ -52,7 +55,7 @@ static_assert(checks::every_window_once(kToolbarOrder));
 constexpr int kButtonSide = 45;
 constexpr int kToolbarHeight = 57;
 
-bool open_in_desktop_browser(const QUrl& url) {
+bool open_in_desktop_program(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
@@ -69,11 +72,11 @@ void use_decimal_comma() {
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
-      open_url_(open_in_desktop_browser),
+      open_url_(open_in_desktop_program),
       help_page_(help_page_path()),
       verification_manual_(verification_manual_path()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quintaro (Ver 1.5m)"));
+    setWindowTitle(QStringLiteral("Quintaro (Ver 1.5m)"));  // and the standard in force
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -121,7 +124,8 @@ void TForm1::build_toolbar() {
         button->setAutoRaise(true);
         button->setIcon(QIcon(QPixmap::fromImage(
             drawings::glyph_picture(kind, QSize(kButtonSide - 6, kButtonSide - 6)))));
-        button->setToolTip(QString::fromUtf8(window.toolbar_hint));
+        // The button says which window it opens, as its caption names it.
+        button->setToolTip(QString::fromUtf8(window.caption).simplified());
         const std::string opens(checks::descriptor(kind).class_name);
         connect(button, &QToolButton::clicked, this,
                 [this, opens] { show_modally(opens.c_str()); });
@@ -147,26 +151,37 @@ void TForm1::build_menu() {
         where->addAction(a);
         return a;
     };
-    QMenu* file = bar->addMenu(QStringLiteral("Arquivo"));
+    // Alt and the underlined letter open each menu.
+    QMenu* file = bar->addMenu(QStringLiteral("&Arquivo"));
     file->setObjectName(QStringLiteral("Arquivo1"));
-    connect(action(file, "Sair1", "Sair"), &QAction::triggered, this, &TForm1::Sair1Click);
-    connect(action(bar, "Ao1", "Aço"), &QAction::triggered, this, &TForm1::Ao1Click);
-    QMenu* standard = bar->addMenu(QStringLiteral("Norma"));
+    QAction* quit = action(file, "Sair1", "&Sair");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &TForm1::Sair1Click);
+    connect(action(bar, "Ao1", "Aç&o"), &QAction::triggered, this, &TForm1::Ao1Click);
+    QMenu* standard = bar->addMenu(QStringLiteral("&Norma"));
     standard->setObjectName(QStringLiteral("Norma1"));
-    QAction* in_force = action(standard, "NBR88001", "NBR 8800:1986");
-    in_force->setCheckable(true);
-    in_force->setChecked(true);
-    // Only displays the standard in force: a click leaves the mark where it is.
-    connect(in_force, &QAction::toggled, in_force, [in_force] { in_force->setChecked(true); });
-    action(standard, "NBR1", "NBR 8800:2005")->setEnabled(false);
-    QMenu* help = bar->addMenu(QStringLiteral("Ajuda"));
+    // The two items exclude each other; a click on the one in force keeps it.
+    auto* choice = new QActionGroup(this);
+    choice->setExclusive(true);
+    for (const checks::Standard each : checks::kStandards) {
+        const char* name = each == checks::Standard::Nbr1986 ? "NBR88001" : "NBR88002";
+        const std::string text(checks::standard_name(each));
+        QAction* item = action(standard, name, text.c_str());
+        item->setCheckable(true);
+        item->setChecked(each == standard_);
+        choice->addAction(item);
+        connect(item, &QAction::triggered, this, [this, each] { set_standard(each); });
+        standard_items_.emplace_back(each, item);
+    }
+    QMenu* help = bar->addMenu(QStringLiteral("A&juda"));
     help->setObjectName(QStringLiteral("Ajuda1"));
-    connect(action(help, "Notaes1", "Notações"), &QAction::triggered, this, &TForm1::Notaes1Click);
-    connect(action(help, "Conteudo", "Conteudo"), &QAction::triggered, this,
-            &TForm1::ConteudoClick);
-    connect(action(help, "ManualVerificacao", "Manual de verificação"), &QAction::triggered, this,
+    connect(action(help, "Notaes1", "&Notações"), &QAction::triggered, this, &TForm1::Notaes1Click);
+    QAction* contents = action(help, "Conteudo", "&Conteúdo");
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(contents, &QAction::triggered, this, &TForm1::ConteudoClick);
+    connect(action(help, "ManualVerificacao", "&Manual de verificação"), &QAction::triggered, this,
             &TForm1::ManualVerificacaoClick);
-    connect(action(help, "Sobre1", "Sobre"), &QAction::triggered, this, &TForm1::Sobre1Click);
+    connect(action(help, "Sobre1", "&Sobre"), &QAction::triggered, this, &TForm1::Sobre1Click);
 }
 
 void TForm1::show_modally(const char* class_name) {
@@ -183,7 +198,10 @@ void TForm1::show_modally(const char* class_name) {
 }
 
 void TForm1::open_help_page() {
-    if (!QFileInfo::exists(help_page_) || !open_url_(QUrl::fromLocalFile(help_page_))) {
+    if (help_ == nullptr) {
+        help_ = new TAjuda(this);
+    }
+    if (!help_->open(help_page_)) {
         dialogs().error(this, QStringLiteral("Erro"),
                         QStringLiteral("Conexão com navegador Impossível!"));
     }
@@ -203,6 +221,39 @@ void TForm1::open_verification_manual() {
                                        "Instale um leitor de PDF.")
                             .arg(QDir::toNativeSeparators(verification_manual_)));
     }
+}
+
+void TForm1::set_member_windows(std::vector<MemberWindow*> windows) {
+    members_.assign(windows.begin(), windows.end());
+}
+
+void TForm1::clear_member_results() {
+    for (const QPointer<MemberWindow>& window : members_) {
+        if (window) {
+            window->clear_results();
+        }
+    }
+}
+
+void TForm1::set_standard(checks::Standard standard) {
+    for (const auto& [each, item] : standard_items_) {
+        item->setChecked(each == standard);
+    }
+    setWindowTitle(
+        QStringLiteral("Quintaro (Ver 1.5m)") +
+        (standard == checks::kDefaultStandard
+             ? QString()
+             : QStringLiteral(" — ") + QString::fromUtf8(checks::standard_name(standard).data())));
+    if (standard == standard_) {
+        return;
+    }
+    standard_ = standard;
+    for (const QPointer<MemberWindow>& window : members_) {
+        if (window) {
+            window->set_standard(standard);
+        }
+    }
+    emit standard_changed(standard);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

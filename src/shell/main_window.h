@@ -1,14 +1,22 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUrl>
 #include <functional>
+#include <vector>
 
+#include "checks/standard.h"
+
+class QAction;
 class QDialog;
 
 namespace quintaro::shell {
 
-// Opens a URL in the user's browser; false when no browser could be started.
+class MemberWindow;
+class TAjuda;
+
+// Opens a URL with the desktop's program for it; false when none could be started.
 using UrlOpener = std::function<bool(const QUrl&)>;
 
 // The main window: a launcher with one toolbar button per member window and
@@ -23,11 +31,27 @@ class TForm1 : public QMainWindow {
     explicit TForm1(QWidget* parent = nullptr);
 
     void set_window_finder(WindowFinder finder) { find_window_ = std::move(finder); }
-    void set_url_opener(UrlOpener opener) { open_url_ = std::move(opener); }
     // The help page's path (tests point it elsewhere).
     void set_help_page(const QString& path) { help_page_ = path; }
+    void set_url_opener(UrlOpener opener) { open_url_ = std::move(opener); }
     // The verification manual's path (tests point it elsewhere).
     void set_verification_manual(const QString& path) { verification_manual_ = path; }
+    // The help window, once "Conteúdo" has opened it.
+    TAjuda* help_window() const { return help_; }
+
+    void set_member_windows(std::vector<MemberWindow*> windows);
+    // Clears the results of every member window: what they showed was
+    // computed with something that no longer holds (the steel, the standard).
+    void clear_member_results();
+
+    // The standard in force, chosen in the "Norma" menu.
+    checks::Standard standard() const { return standard_; }
+    // Marks `standard` in the menu, names it in the title and, when it is
+    // another, tells every member window (their results are cleared).
+    void set_standard(checks::Standard standard);
+
+  signals:
+    void standard_changed(checks::Standard standard);
 
   public slots:
     void FormCreate();
@@ -55,6 +79,10 @@ class TForm1 : public QMainWindow {
     UrlOpener open_url_;
     QString help_page_;
     QString verification_manual_;
+    TAjuda* help_ = nullptr;
+    std::vector<QPointer<MemberWindow>> members_;
+    checks::Standard standard_ = checks::kDefaultStandard;
+    std::vector<std::pair<checks::Standard, QAction*>> standard_items_;
 };
 
 }  // namespace quintaro::shell

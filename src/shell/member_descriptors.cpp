@@ -125,33 +125,78 @@ constexpr const char* kTrussBracing =
 constexpr const char* kPairTruss =
     "Perfil indicado para elementos sujeitos à tração \nou compressão (Ex.: elementos de treliça)";
 
-// The cross of two angles calculates with its own button, BitBtn4.
+constexpr const char* kCoefficients = "Coeficientes";
+
+// NBR 8800:2008: the torsional buckling length, Ct and An of the net section,
+// Cb of the lateral-torsional buckling and the second-order check box.
+constexpr InputBox kMemberInputs2008[] = {
+    {kLengths, "Compri_t", "Lflz", "cm",
+     "Comprimento de flambagem por torção KzLz (vazio: igual a Lb; 0: torção impedida)"},
+    {kCoefficients, "R_Ct", "Ct", "",
+     "Coeficiente de redução da área líquida efetiva, 0 < Ct ≤ 1,00"},
+    {kCoefficients, "R_An", "An", "cm²", "Área líquida (vazio: An = Ag, seção sem furos)"},
+    {kCoefficients, "R_Cb", "Cb", "",
+     "Fator de modificação para diagrama de momento fletor não uniforme, 1,00 ≤ Cb ≤ 3,00"},
+    {kCoefficients, "SegundaOrdem", "Momentos já incluem efeitos de 2ª ordem", "",
+     "Desmarcado: na flexo-compressão os momentos são amplificados por B1 = Cm/(1 − Nd/Ne1), "
+     "Cm = 1,0"},
+};
+
+struct AddedInputs {
+    WindowKind kind;
+    std::span<const InputBox> inputs;
+};
+
+constexpr checks::WindowTable<AddedInputs> kAddedInputs = {{
+    {WindowKind::I_Laminado, kMemberInputs2008},
+    {WindowKind::H_Laminado, kMemberInputs2008},
+    {WindowKind::U_Laminado, kMemberInputs2008},
+    {WindowKind::I_Soldado, kMemberInputs2008},
+    {WindowKind::L_Laminado, {}},
+    {WindowKind::L2_Laminado, {}},
+    {WindowKind::LT_Laminado, {}},
+    {WindowKind::LU_Laminado, {}},
+    {WindowKind::LX_Laminado, {}},
+    {WindowKind::L2T_Ma_Laminado, {}},
+    {WindowKind::L2T_Me_Laminado, {}},
+    {WindowKind::L2U_Ma_Laminado, {}},
+    {WindowKind::L2U_Me_Laminado, {}},
+}};
+static_assert(checks::keyed_by_window(kAddedInputs));
+
+// The cross of two angles calculates with its own button, BitBtn4. Each angle window's
+// caption names its arrangement.
 constexpr checks::WindowTable<MemberDescriptor> kDescriptors = {{
-    {WindowKind::I_Laminado, "Form_I_Laminado", "I  Laminado", "SpeedButton9", "I Laminado",
-     kRolledIBoxes, false, kBeams, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
-    {WindowKind::H_Laminado, "Form_H_Laminado", "H Laminado  ", "SpeedButton1", "H Laminado",
-     kRolledIBoxes, false, kColumns, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
-    {WindowKind::U_Laminado, "Form_U_Laminado", "U Laminado", "SpeedButton11", "", kChannelBoxes,
-     false, kPurlins, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
-    {WindowKind::I_Soldado, "I_Soldado", "I Soldado", "SpeedButton5", "I Soldado", kWeldedBoxes,
-     false, kBeams, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
-    {WindowKind::L_Laminado, "L_Laminado", "L Laminado", "SpeedButton4", "L Laminado", kAngleBoxes,
-     false, kTruss, kSingleAngleInputs, kAxialResult, "BitBtn1"},
-    {WindowKind::L2_Laminado, "L2_Laminado", "L Laminado", "SpeedButton3", "", kUnequalAngleBoxes,
-     false, kTruss, kSingleAngleInputs, kAxialResult, "BitBtn1"},
-    {WindowKind::LT_Laminado, "LT_Laminado", "L Laminado", "SpeedButton2", "", kAnglePairBoxes,
-     true, kPairTruss, kTeePairInputs, kTeePairResults, "BitBtn1"},
-    {WindowKind::LU_Laminado, "LU_Laminado", "L  Laminado", "SpeedButton13", "", kAnglePairBoxes,
-     true, kPairTruss, kPairInputs, kPairResultsCross, "BitBtn1"},
-    {WindowKind::LX_Laminado, "LX_Laminado", "L Laminado", "SpeedButton7", "", kAnglePairBoxes,
-     true, kTrussBracing, kPairInputs, kPairResultsMost, "BitBtn4"},
-    {WindowKind::L2T_Ma_Laminado, "L2T_Ma_Laminado", "L Laminado", "SpeedButton8", "",
+    {WindowKind::I_Laminado, "Form_I_Laminado", "I  Laminado", "SpeedButton9", kRolledIBoxes, false,
+     kBeams, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
+    {WindowKind::H_Laminado, "Form_H_Laminado", "H Laminado  ", "SpeedButton1", kRolledIBoxes,
+     false, kColumns, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
+    {WindowKind::U_Laminado, "Form_U_Laminado", "U Laminado", "SpeedButton11", kChannelBoxes, false,
+     kPurlins, kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
+    {WindowKind::I_Soldado, "I_Soldado", "I Soldado", "SpeedButton5", kWeldedBoxes, false, kBeams,
+     kBeamColumnInputs, kBeamColumnResults, "BitBtn1"},
+    {WindowKind::L_Laminado, "L_Laminado", "L Laminado — cantoneira simples", "SpeedButton4",
+     kAngleBoxes, false, kTruss, kSingleAngleInputs, kAxialResult, "BitBtn1"},
+    {WindowKind::L2_Laminado, "L2_Laminado", "L Laminado — cantoneira de abas desiguais",
+     "SpeedButton3", kUnequalAngleBoxes, false, kTruss, kSingleAngleInputs, kAxialResult,
+     "BitBtn1"},
+    {WindowKind::LT_Laminado, "LT_Laminado", "L Laminado — 2 cantoneiras em T", "SpeedButton2",
+     kAnglePairBoxes, true, kPairTruss, kTeePairInputs, kTeePairResults, "BitBtn1"},
+    {WindowKind::LU_Laminado, "LU_Laminado", "L Laminado — 2 cantoneiras em U", "SpeedButton13",
+     kAnglePairBoxes, true, kPairTruss, kPairInputs, kPairResultsCross, "BitBtn1"},
+    {WindowKind::LX_Laminado, "LX_Laminado", "L Laminado — 2 cantoneiras em X", "SpeedButton7",
+     kAnglePairBoxes, true, kTrussBracing, kPairInputs, kPairResultsMost, "BitBtn4"},
+    {WindowKind::L2T_Ma_Laminado, "L2T_Ma_Laminado",
+     "L Laminado — 2 cantoneiras de abas desiguais em T, abas maiores juntas", "SpeedButton8",
      kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsMost, "BitBtn1"},
-    {WindowKind::L2T_Me_Laminado, "L2T_Me_Laminado", "L Laminado", "SpeedButton6", "",
+    {WindowKind::L2T_Me_Laminado, "L2T_Me_Laminado",
+     "L Laminado — 2 cantoneiras de abas desiguais em T, abas menores juntas", "SpeedButton6",
      kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsMost, "BitBtn1"},
-    {WindowKind::L2U_Ma_Laminado, "L2U_Ma_Laminado", "L Laminado", "SpeedButton12", "",
+    {WindowKind::L2U_Ma_Laminado, "L2U_Ma_Laminado",
+     "L Laminado — 2 cantoneiras de abas desiguais em U, abas maiores verticais", "SpeedButton12",
      kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsCross, "BitBtn1"},
-    {WindowKind::L2U_Me_Laminado, "L2U_Me_Laminado", "L Laminado", "SpeedButton10", "",
+    {WindowKind::L2U_Me_Laminado, "L2U_Me_Laminado",
+     "L Laminado — 2 cantoneiras de abas desiguais em U, abas menores verticais", "SpeedButton10",
      kUnequalPairBoxes, true, kPairTruss, kPairInputs, kPairResultsCross, "BitBtn1"},
 }};
 static_assert(checks::keyed_by_window(kDescriptors));
@@ -160,6 +205,10 @@ static_assert(checks::keyed_by_window(kDescriptors));
 
 const MemberDescriptor& member_descriptor(checks::WindowKind kind) {
     return kDescriptors.at(checks::index_of(kind));
+}
+
+std::span<const InputBox> added_inputs(checks::WindowKind kind) {
+    return kAddedInputs.at(checks::index_of(kind)).inputs;
 }
 
 }  // namespace quintaro::shell

@@ -398,7 +398,7 @@ struct FaultCase {
 };
 const FaultCase kFaults[] = {
     // An empty box (empty catalogue field) is not a number.
-    {"empty_area", "AREA", "", "-100", "'' is not a valid floating point value"},
+    {"empty_area", "AREA", "", "-100", "R_Ag: '' não é um número válido"},
     // Ag = 0 and rz = 0 are refused, naming the box.
     {"zero_area", "AREA", "0", "0",
      "Ag: '0' não é válido — as propriedades do perfil devem ser maiores que zero."},

@@ -56,7 +56,7 @@ TEST(Frame, ConversionErrorStopsWithItsMessage) {
         MemberState s;
         EXPECT_FALSE(run(WindowKind::I_Laminado, b, m, s));
         ASSERT_EQ(m.shown.size(), 1u);
-        EXPECT_EQ(m.shown[0], std::string("'") + c.text + "' is not a valid floating point value");
+        EXPECT_EQ(m.shown[0], std::string(c.box) + ": '" + c.text + "' não é um número válido");
         // Reading comes before any result: every box is still reset.
         for (const auto& row : checks::kMemberResults) {
             expect_untouched(b, std::string(row.box), std::string(row.verdict));

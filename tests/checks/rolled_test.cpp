@@ -428,7 +428,7 @@ TEST(RolledBending, BothWindowsReadTheWeight) {
     for (CheckRun r : {run_i(b), run_h(b)}) {
         EXPECT_FALSE(r.completed);
         ASSERT_EQ(r.messages.shown.size(), 1u);
-        EXPECT_EQ(r.messages.shown[0], "'abc' is not a valid floating point value");
+        EXPECT_EQ(r.messages.shown[0], "R_Peso: 'abc' não é um número válido");
     }
     b.set({{"R_Peso", "39,5"}});
     CheckRun rh = run_h(b);

@@ -28,10 +28,14 @@ class CapturedDialogs : public shell::Dialogs {
         questions << text;
         return confirm_answer;
     }
+    void inform(QWidget*, const QString& caption, const QString& text) override {
+        reports << caption + QLatin1Char('|') + text;
+    }
 
     QStringList messages;
     QStringList errors;  // "caption|text"
     QStringList questions;
+    QStringList reports;  // "caption|text"
     bool confirm_answer = true;
 };
 
@@ -42,6 +46,9 @@ struct Column {
     int width;
     int decimals;
 };
+
+// The columns of the rolled I and H tables.
+const std::vector<Column>& rolled_i_columns();
 
 // Writes a dBASE file; each row holds one text per column, numbers with a
 // point ("9.5"), "" for an empty field.

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "catalogue/table.h"
 #include "checks/frame.h"
@@ -51,10 +53,11 @@ TEST_F(MaisLeveWindow, RolledTensionEndsOnTheLightestCoveringSection) {
         const char* found;
         const char* result;
         const char* verdict;
+        const char* utilisation;  // Nd/Rd, in the summary and beside the verdict
     } cases[] = {
-        {"400", "W 200 x 15,0", "436,50", "Ok!"},      // the lightest already passes
-        {"500", "W 250 x 17,9", "519,75", "Ok!"},      // the second by weight
-        {"600", "W 150 x 13,0", "373,50", "Não Ok!"},  // none: the heaviest stays
+        {"400", "W 200 x 15,0", "436,50", "Ok!", "0,92"},      // the lightest already passes
+        {"500", "W 250 x 17,9", "519,75", "Ok!", "0,96"},      // the second by weight
+        {"600", "W 150 x 13,0", "373,50", "Não Ok!", "1,61"},  // none: the heaviest stays
     };
     for (const auto& c : cases) {
         shell::MemberWindow* w = make("TForm_I_Laminado");
@@ -64,6 +67,10 @@ TEST_F(MaisLeveWindow, RolledTensionEndsOnTheLightestCoveringSection) {
         EXPECT_EQ(text(w, "R_RdNd"), c.result) << c.Nd;
         EXPECT_EQ(text(w, "resposta1"), QString::fromUtf8(c.verdict)) << c.Nd;
         EXPECT_EQ(w->shown_table()->order_name(), "PESO") << c.Nd;
+        EXPECT_EQ(child<QLabel>(w, "Aproveitamento_R_RdNd")->text(), c.utilisation) << c.Nd;
+        EXPECT_TRUE(dialogs.reports.back().contains(
+            QStringLiteral("Maior aproveitamento: %1 em Rd(Nd)\n").arg(c.utilisation)))
+            << dialogs.reports.back().toStdString();
     }
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -132,19 +139,22 @@ TEST_F(MaisLeveWindow, NonNumericActionStopsBeforeTheTableIsTouched) {
     shell::MemberWindow* w = make("TForm_I_Laminado");
     set(w, "R_Vd", "abc");
     press(w, "BitBtn3");
-    EXPECT_EQ(dialogs.messages, QStringList{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(dialogs.messages, QStringList{"Vd: 'abc' não é um número válido"});
     EXPECT_EQ(w->shown_table()->order_name(), "D");
     EXPECT_EQ(text(w, "R_Perfil"), "W 150 x 13,0");
 }
 
-TEST_F(MaisLeveWindow, UnknownSeriesTextDoesNothingButClearTheFlag) {
+TEST_F(MaisLeveWindow, UnknownSeriesTextSaysSoAndClearsTheFlag) {
     shell::MemberWindow* w = make("TI_Soldado");
     w->state().invalid_length = 1;
     child<QComboBox>(w, "Serie")->setCurrentText("XS");
     set(w, "R_Nd", "10");
     press(w, "BitBtn3");
     EXPECT_EQ(w->state().invalid_length, 0);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("A série \"XS\" não existe nesta janela: escolha uma "
+                                         "destas: CS, CVS, VS.")});
+    EXPECT_TRUE(dialogs.reports.isEmpty());
     EXPECT_EQ(w->table(0)->order_name(), "D");
     EXPECT_EQ(text(w, "R_RdNd"), "0,00");
 }
@@ -189,7 +199,8 @@ TEST_F(MaisLeveWindow, EveryWindowSearchesItsOwnCatalogue) {
 // Pair of L 76 x 6,35: Ag = 2·9,29 = 18,58 cm², tension 22,5·18,58 = 418,05 kN.
 TEST_F(MaisLeveWindow, TeeOfTwoAnglesWithTwoForces) {
     {
-        // No force: weight order, the lightest row, nothing computed.
+        // No force: weight order, the lightest row, nothing computed; the
+        // user is told why.
         shell::MemberWindow* w = make("TLT_Laminado");
         w->shown_table()->last();
         press(w, "BitBtn3");
@@ -197,6 +208,8 @@ TEST_F(MaisLeveWindow, TeeOfTwoAnglesWithTwoForces) {
         EXPECT_EQ(text(w, "R_RdNd"), "0,00");
         EXPECT_EQ(text(w, "R_RdNt"), "0,00");
         EXPECT_EQ(w->shown_table()->order_name(), "PESO");
+        EXPECT_EQ(dialogs.messages.size(), 1);
+        dialogs.messages.clear();
     }
     {
         // Only Ntd: the compression term never holds the search back.
@@ -208,6 +221,46 @@ TEST_F(MaisLeveWindow, TeeOfTwoAnglesWithTwoForces) {
         EXPECT_EQ(text(w, "Resposta2"), "Ok!");
     }
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// Twenty slender sections lighter than one that carries the force: each
+// warns of its slenderness, yet the user sees one summary at the end and no
+// message on the way. Compression Nd = -50 kN, Lflx = Lfly = Lb = 300 cm:
+//   slender rows: Ag 16,6 cm², Iy 1 cm⁴, ry = √(1/16,6) = 0,245 cm,
+//     λy = 300/0,245 = 1224 > 200; the Euler force Ag·π²E/λ² =
+//     16,6·π²·20500/1224² = 2,2 kN already bounds Rd far below 50 kN;
+//   W 200 x 15,0: Ag 19,4, Iy 87, ry = 2,118 cm, λy = 141,7 (no warning),
+//     λ̄ = (141,7/π)·√(25/20500) = 1,58, ρ ≈ 0,3, Q ≈ 0,97:
+//     Rd ≈ 0,9·0,3·0,97·19,4·25 ≈ 127 kN > 50 kN.
+TEST_F(MaisLeveWindow, ManySlenderSectionsGiveOneSummaryAndNoMessageOnTheWay) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 1; i <= 20; ++i) {
+        rows.push_back({"E 100 x " + std::to_string(i), "100", "50", "4", "5", "16.6",
+                        std::to_string(10 + i), "300", "1", "60", "0.4", "70", "0.6", "1"});
+    }
+    rows.push_back({"W 200 x 15,0", "200", "100", "4.3", "5.2", "19.4", "40", "1305", "87", "130.5",
+                    "17.4", "147.9", "27.3", "2.05"});
+    write_dbf(folder.path() + "/I_Laminado.DBF", rolled_i_columns(), rows);
+    shell::MemberWindow* w = make("TForm_I_Laminado");
+    set(w, "R_Nd", "-50");
+    for (const char* length : {"Compri_x", "Compri_y", "Compri_z"}) {
+        set(w, length, "300");
+    }
+    press(w, "BitBtn3");
+    EXPECT_EQ(text(w, "R_Perfil"), "W 200 x 15,0");
+    EXPECT_EQ(text(w, "resposta1"), "Ok!");
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    ASSERT_EQ(dialogs.reports.size(), 1);
+    const QString summary = dialogs.reports.front();
+    for (const char* line :
+         {"Mais Leve|Perfil encontrado: W 200 x 15,0 (40 kgf/m)\n",
+          "Perfis mais leves rejeitados: 20\n", "    Rd(Nd): 20\n",
+          "    20 × Esbeltez deve ser < 200 / (Item 5.3.5 NBR8800/88) / Recomenda-se adotar "
+          "outra seção!\n",
+          "O mais pesado dos rejeitados: E 100 x 20 (30 kgf/m), que não atende em Rd(Nd)."}) {
+        EXPECT_TRUE(summary.contains(QString::fromUtf8(line))) << line << "\n"
+                                                               << summary.toStdString();
+    }
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolButton>
+
+#include <functional>
 
 #include "gui_testing.h"
 #include "report/rtf/rtf.h"
@@ -76,6 +79,37 @@ TEST_F(RelatorioButton, FirstReportRunsTheCheckAndASecondReportReplacesTheFirst)
     const QStringList first = paragraphs();
     press(&rolled, "BitBtn2");
     EXPECT_EQ(paragraphs(), first);
+}
+
+// "Relatório" after something the check reads has changed runs "Calcular"
+// first: the report and the window then show the same member.
+TEST_F(RelatorioButton, AfterAChangeTheReportDescribesWhatTheWindowShows) {
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        const char* printed;
+        const char* gone;
+    } cases[] = {
+        {"Mdx typed", [this] { set(&rolled, "R_Mdx", "90000"); }, "Mdx = 90000,00 kN*cm",
+         "Mdx = 20000,00 kN*cm"},
+        {"steel chosen", [this] { child<QToolButton>(&steel, "Last")->click(); }, "Tipo = AR350",
+         "Tipo = ASTM A36"},
+    };
+    for (const auto& c : cases) {
+        child<QToolButton>(&steel, "First")->click();
+        set(&rolled, "Compri_x", "100");
+        set(&rolled, "Compri_y", "100");
+        set(&rolled, "Compri_z", "100");
+        set(&rolled, "R_Mdx", "20000");
+        press(&rolled, "BitBtn1");
+        c.change();
+        press(&rolled, "BitBtn2");
+        const QStringList p = paragraphs();
+        EXPECT_TRUE(p.contains(QString::fromUtf8(c.printed))) << c.name;
+        EXPECT_FALSE(p.contains(QString::fromUtf8(c.gone))) << c.name;
+        EXPECT_TRUE(rolled.check_complete()) << c.name;
+        EXPECT_NE(child<QLineEdit>(&rolled, "R_RdMdx")->text(), "0,00") << c.name;
+    }
 }
 
 TEST_F(RelatorioButton, WeldedReportIsWrittenInGreekLetters) {

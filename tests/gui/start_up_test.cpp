@@ -25,24 +25,27 @@ struct Created {
 };
 
 // The windows in the order the program creates them, with their captions
-// (the odd blanks are the program's own).
+// (the odd blanks are the program's own; each angle window's caption names
+// its arrangement).
 const Created kCreationOrder[] = {
     {"TForm1", "Quintaro (Ver 1.5m)"},
     {"TEscolhe_Aco", "Tipo de Aço"},
     {"TI_Soldado", "I Soldado"},
-    {"TL_Laminado", "L Laminado"},
+    {"TL_Laminado", "L Laminado — cantoneira simples"},
     {"TNota", "Notações"},
     {"TForm_I_Laminado", "I  Laminado"},
     {"TForm_H_Laminado", "H Laminado  "},
     {"TSobreQuintaro", "Sobre"},
-    {"TLT_Laminado", "L Laminado"},
-    {"TLU_Laminado", "L  Laminado"},
-    {"TLX_Laminado", "L Laminado"},
-    {"TL2_Laminado", "L Laminado"},
-    {"TL2T_Ma_Laminado", "L Laminado"},
-    {"TL2T_Me_Laminado", "L Laminado"},
-    {"TL2U_Ma_Laminado", "L Laminado"},
-    {"TL2U_Me_Laminado", "L Laminado"},
+    {"TLT_Laminado", "L Laminado — 2 cantoneiras em T"},
+    {"TLU_Laminado", "L Laminado — 2 cantoneiras em U"},
+    {"TLX_Laminado", "L Laminado — 2 cantoneiras em X"},
+    {"TL2_Laminado", "L Laminado — cantoneira de abas desiguais"},
+    {"TL2T_Ma_Laminado", "L Laminado — 2 cantoneiras de abas desiguais em T, abas maiores juntas"},
+    {"TL2T_Me_Laminado", "L Laminado — 2 cantoneiras de abas desiguais em T, abas menores juntas"},
+    {"TL2U_Ma_Laminado",
+     "L Laminado — 2 cantoneiras de abas desiguais em U, abas maiores verticais"},
+    {"TL2U_Me_Laminado",
+     "L Laminado — 2 cantoneiras de abas desiguais em U, abas menores verticais"},
     {"TForm_U_Laminado", "U Laminado"},
     {"TLocaliza", "Aguarde!"},
 };

@@ -44,7 +44,7 @@ TEST_F(Steel, OkWithATextThatIsNotANumberShowsTheConversionError) {
     window.show();
     child<QLineEdit>(&window, "fu_aco")->setText("quarenta");
     child<QPushButton>(&window, "SpeedButton1")->click();
-    EXPECT_EQ(dialogs.messages, QStringList{"'quarenta' is not a valid floating point value"});
+    EXPECT_EQ(dialogs.messages, QStringList{"fu: 'quarenta' não é um número válido"});
     EXPECT_TRUE(window.isVisible());
 }
 

@@ -148,7 +148,7 @@ TEST(LoteLightest, RowThatCannotBeSearchedIsReported) {
     EXPECT_EQ(r.status, 1);
     ASSERT_EQ(r.out.rows.size(), 3u);
     EXPECT_EQ(cell(r.out, 0, "perfil"), "");
-    EXPECT_EQ(cell(r.out, 0, "mensagens"), "'1.5' is not a valid floating point value");
+    EXPECT_EQ(cell(r.out, 0, "mensagens"), "R_Nd: '1.5' não é um número válido");
     EXPECT_EQ(cell(r.out, 1, "perfil"), "");
     EXPECT_EQ(cell(r.out, 1, "mensagens"), "série desconhecida: 'XS'");
     // 22,5·10 = 225: the lightest passes with equality.

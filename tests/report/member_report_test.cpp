@@ -566,7 +566,7 @@ TEST(RelatorioButton, AStoppedCheckWritesNoReport) {
     EXPECT_TRUE(r.sink.lines().empty());
     EXPECT_EQ(r.sink.times_shown(), 0);
     ASSERT_EQ(r.window.messages.shown.size(), 2u);
-    EXPECT_EQ(r.window.messages.shown.back(), "'3OO' is not a valid floating point value");
+    EXPECT_EQ(r.window.messages.shown.back(), "Compri_x: '3OO' não é um número válido");
 }
 
 }  // namespace

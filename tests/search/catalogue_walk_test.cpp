@@ -190,8 +190,7 @@ TEST(CatalogueSearch, NonNumericActionLeavesTheTableAsItWas) {
     EXPECT_EQ(out.end, SearchEnd::ActionNotNumber);
     EXPECT_EQ(t.order_name(), "D");
     EXPECT_EQ(t.row_number(), 1);
-    EXPECT_EQ(b.messages.shown,
-              std::vector<std::string>{"'1.5' is not a valid floating point value"});
+    EXPECT_EQ(b.messages.shown, std::vector<std::string>{"R_Mdx: '1.5' não é um número válido"});
 }
 
 // Equal-leg angles L1, L2, L3 by weight with one-angle areas 10, 15, 20 cm²:

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "checks/boxes.h"
@@ -19,9 +20,10 @@ struct FakeRow {
     std::string name;
     double peso = 0.0;
     double depth = 0.0;
-    CheckValues values;
+    CheckValues values{};
     bool raises_flag = false;
     bool stops = false;
+    std::vector<std::string> messages{};  // what its "Calcular" shows
 };
 
 // A window in miniature: action boxes, a catalogue in its natural order with
@@ -50,6 +52,18 @@ class FakeDriver : public MemberDriver {
         auto it = boxes.find(box);
         return it == boxes.end() ? std::string() : it->second;
     }
+    // The panel shows the row's name and its weight as a number box does.
+    std::string section_text(std::string_view box) const override {
+        if (box == "R_Perfil")
+            return current();
+        std::string weight = std::to_string(current_row().peso);
+        weight.erase(weight.find_last_not_of('0') + 1);
+        if (weight.back() == '.')
+            weight.pop_back();
+        std::replace(weight.begin(), weight.end(), '.', ',');
+        return weight;
+    }
+    std::vector<std::string> take_messages() override { return std::exchange(held_, {}); }
     std::string series() const override { return series_text; }
     void clear_invalid_length() override {
         log.push_back("clear");
@@ -100,6 +114,7 @@ class FakeDriver : public MemberDriver {
         log.push_back("calc " + row.name);
         checked.push_back(row.name);
         last_ = row.values;
+        held_ = row.messages;
         if (row.raises_flag)
             flag = 1;
         return !row.stops;
@@ -138,6 +153,7 @@ class FakeDriver : public MemberDriver {
     int pos_ = 0;
     bool eof_ = false;
     CheckValues last_;
+    std::vector<std::string> held_;
 };
 
 // Messages recorded instead of shown.

@@ -495,9 +495,8 @@ TEST(LightestWalk, NonNumericActionStopsBeforeTheTableIsTouched) {
         EXPECT_EQ(out.end, SearchEnd::ActionNotNumber);
         EXPECT_TRUE(driver.log.empty());
         EXPECT_EQ(driver.flag, 1);
-        EXPECT_EQ(messages.shown,
-                  std::vector<std::string>{"'" + std::string(c.text) +
-                                           "' is not a valid floating point value"});
+        EXPECT_EQ(messages.shown, std::vector<std::string>{std::string(c.box) + ": '" + c.text +
+                                                           "' não é um número válido"});
     }
 }
 
