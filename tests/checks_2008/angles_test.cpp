@@ -91,6 +91,8 @@ TEST(Angles2008, Tension) {
         const AngleResult a = check_angle(in);
         ASSERT_EQ(a.tension.outcome, Outcome::Done) << r.NtRd.id;
         EXPECT_EQ(a.tension.ct_source, r.source) << r.NtRd.id;
+        // Only the lowest Ct taken for want of ℓc is said to the user.
+        EXPECT_EQ(has(a.notices, Notice::CtLowestNoLength), !r.lc.has_value()) << r.NtRd.id;
         expect_row(r.Ct, a.tension.Ct);
         expect_row(r.NtRd, a.tension.NtRd);
     }
