@@ -8,13 +8,16 @@ packages=(
     fonts-dejavu-core
     qt6-translations-l10n
 )
-# Only for building and running the tests and benchmarks.
+# Only for building and running the tests and benchmarks, and for making the
+# Debian package (file: cpack's dpkg-shlibdeps step).
 test_packages=(
     libgtest-dev libbenchmark-dev
     python3 python3-dbfread python3-dbf
     locales
     xvfb xauth
     libreoffice-writer-nogui poppler-utils
+    appstream desktop-file-utils groff-base
+    file
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=("${test_packages[@]}")

@@ -115,6 +115,7 @@ std::string usage() {
             help.remove_prefix(std::min(end + 1, help.size()));
         }
     }
+    text += "  --version\n      mostra a versão do programa e sai\n";
     return text;
 }
 
