@@ -4,6 +4,8 @@
 
 #include "checks/angle.h"
 #include "checks/member.h"
+#include "checks/member_2008.h"
+#include "common/handler_error.h"
 
 namespace quintaro::checks {
 namespace {
@@ -38,6 +40,13 @@ constexpr CatalogueTable kWeldedTables[] = {
 
 constexpr std::string_view kMemberInputs[] = {
     "Compri_x", "Compri_y", "Compri_z", "R_Nd", "R_Vd", "R_Mdx", "R_Mdy",
+};
+
+// NBR 8800:2008 adds the torsional buckling length, Ct and An of the net
+// section, Cb and whether the moments already hold the second-order effects.
+constexpr std::string_view kMemberInputs2008[] = {
+    "Compri_x", "Compri_y", "Compri_z", kTorsionLengthBox, "R_Nd", "R_Vd", "R_Mdx", "R_Mdy",
+    kCtBox,     kAnBox,     kCbBox,     kSecondOrderBox,
 };
 
 // Angle tables. The equal-leg table is named in two spellings by the windows;
@@ -81,6 +90,23 @@ void member_check(Boxes& boxes, Messages& messages, WorkingState& state) {
 
 std::unique_ptr<WorkingState> make_member_state() {
     return std::make_unique<MemberState>();
+}
+
+template <void (*Family)(Boxes&, Messages&, MemberState2008&)>
+void member_check_2008(Boxes& boxes, Messages& messages, WorkingState& state) {
+    Family(boxes, messages, dynamic_cast<MemberState2008&>(state));
+}
+
+std::unique_ptr<WorkingState> make_member_state_2008() {
+    return std::make_unique<MemberState2008>();
+}
+
+// The angle windows are not yet checked to NBR 8800:2008: their "Calcular"
+// says so and computes nothing.
+void angle_not_under_2008(Boxes&, Messages&, WorkingState&) {
+    throw HandlerError(
+        "As cantoneiras ainda não são verificadas pela NBR 8800:2008 nesta versão.\n"
+        "Escolha NBR 8800:1986 no menu Norma para verificar este perfil.");
 }
 
 template <const AngleRules& Rules>
@@ -150,37 +176,89 @@ constexpr WindowTable<WindowRules> kRules1986 = {{
 }};
 static_assert(keyed_by_window(kRules1986));
 
+// What each window does under NBR 8800:2008.
+constexpr WindowTable<WindowRules> kRules2008 = {{
+    {WindowKind::I_Laminado, kMemberInputs2008, kMemberResults,
+     &member_check_2008<check_rolled_i_2008>, &make_member_state_2008},
+    {WindowKind::H_Laminado, kMemberInputs2008, kMemberResults,
+     &member_check_2008<check_rolled_h_2008>, &make_member_state_2008},
+    {WindowKind::U_Laminado, kMemberInputs2008, kMemberResults,
+     &member_check_2008<check_channel_2008>, &make_member_state_2008},
+    {WindowKind::I_Soldado, kMemberInputs2008, kMemberResults,
+     &member_check_2008<check_welded_2008>, &make_member_state_2008},
+    {WindowKind::L_Laminado, kSingleAngleInputs, kSingleAngleResults, &angle_not_under_2008,
+     &make_angle_state},
+    {WindowKind::L2_Laminado, kSingleAngleInputs, kSingleAngleResults, &angle_not_under_2008,
+     &make_angle_state},
+    {WindowKind::LT_Laminado, kPairTwoForceInputs, kPairTwoForceResults, &angle_not_under_2008,
+     &make_angle_state},
+    {WindowKind::LU_Laminado, kPairInputs, kPairResults, &angle_not_under_2008, &make_angle_state},
+    {WindowKind::LX_Laminado, kPairInputs, kPairResults, &angle_not_under_2008, &make_angle_state},
+    {WindowKind::L2T_Ma_Laminado, kPairInputs, kPairResults, &angle_not_under_2008,
+     &make_angle_state},
+    {WindowKind::L2T_Me_Laminado, kPairInputs, kPairResults, &angle_not_under_2008,
+     &make_angle_state},
+    {WindowKind::L2U_Ma_Laminado, kPairInputs, kPairResults, &angle_not_under_2008,
+     &make_angle_state},
+    {WindowKind::L2U_Me_Laminado, kPairInputs, kPairResults, &angle_not_under_2008,
+     &make_angle_state},
+}};
+static_assert(keyed_by_window(kRules2008));
+
 constexpr WindowTable<WindowDescriptor> joined(const WindowTable<WindowIdentity>& identities,
-                                               const WindowTable<WindowRules>& rules) {
+                                               const WindowTable<WindowRules>& rules,
+                                               Standard standard) {
     WindowTable<WindowDescriptor> windows{};
     for (std::size_t i = 0; i < kWindowCount; ++i) {
         const WindowIdentity& w = identities[i];
         const WindowRules& r = rules[i];
-        windows[i] = {w.kind,   w.class_name, w.tables, w.series_box, w.panel,
-                      r.inputs, r.results,    r.check,  r.make_state};
+        windows[i] = {w.kind,  standard, w.class_name, w.tables, w.series_box,
+                      w.panel, r.inputs, r.results,    r.check,  r.make_state};
     }
     return windows;
 }
 
-constexpr WindowTable<WindowDescriptor> kWindows = joined(kIdentities, kRules1986);
-static_assert(keyed_by_window(kWindows));
+constexpr WindowTable<WindowDescriptor> kWindows1986 =
+    joined(kIdentities, kRules1986, Standard::Nbr1986);
+static_assert(keyed_by_window(kWindows1986));
+constexpr WindowTable<WindowDescriptor> kWindows2008 =
+    joined(kIdentities, kRules2008, Standard::Nbr2008);
+static_assert(keyed_by_window(kWindows2008));
+
+const WindowTable<WindowDescriptor>& windows_of(Standard standard) {
+    return standard == Standard::Nbr2008 ? kWindows2008 : kWindows1986;
+}
 
 }  // namespace
 
-std::span<const WindowDescriptor> window_descriptors() {
-    return kWindows;
+std::span<const WindowDescriptor> window_descriptors(Standard standard) {
+    return windows_of(standard);
 }
 
-const WindowDescriptor& descriptor(WindowKind kind) {
-    return kWindows.at(index_of(kind));
+const WindowDescriptor& descriptor(WindowKind kind, Standard standard) {
+    return windows_of(standard).at(index_of(kind));
 }
 
-const WindowDescriptor* find_window(std::string_view class_name) {
-    for (const WindowDescriptor& w : kWindows) {
+const WindowDescriptor* find_window(std::string_view class_name, Standard standard) {
+    for (const WindowDescriptor& w : windows_of(standard)) {
         if (w.class_name == class_name)
             return &w;
     }
     return nullptr;
+}
+
+std::string_view input_default(std::string_view input) {
+    if (input == kCtBox || input == kCbBox)
+        return "1,00";
+    if (input == kAnBox || input == kTorsionLengthBox)
+        return "";
+    if (is_check_box(input))
+        return "0";
+    return "0,00";
+}
+
+bool is_check_box(std::string_view input) {
+    return input == kSecondOrderBox;
 }
 
 const CatalogueTable* table_for_series(const WindowDescriptor& window, std::string_view series) {
@@ -196,7 +274,10 @@ const CatalogueTable* table_for_series(const WindowDescriptor& window, std::stri
 }
 
 bool check(WindowKind kind, Boxes& boxes, Messages& messages, WorkingState& state) {
-    const WindowDescriptor& window = descriptor(kind);
+    return check(descriptor(kind), boxes, messages, state);
+}
+
+bool check(const WindowDescriptor& window, Boxes& boxes, Messages& messages, WorkingState& state) {
     return run_handler(messages, [&] { window.check(boxes, messages, state); });
 }
 

@@ -6,6 +6,7 @@
 
 #include "checks/boxes.h"
 #include "checks/frame.h"
+#include "checks/standard.h"
 #include "checks/window_kind.h"
 
 // The member windows as data: for each one its class name, catalogue tables,
@@ -43,18 +44,19 @@ struct WindowRules {
     StateFactory make_state;
 };
 
-// A window as the windows, quintaro-lote and the search read it: what it is
-// whatever the standard (kind to panel), then its rules (inputs to
-// make_state), so far those of NBR 8800:1986.
+// A window as the windows, quintaro-lote and the search read it under one
+// standard: what it is whatever the standard (kind to panel), then the rules
+// of that standard (inputs to make_state).
 //
-// A second standard is one more table of WindowRules keyed by WindowKind
-// beside the 1986 one in windows.cpp, joined to the same identities into a
-// table of WindowDescriptor of its own; descriptor(), find_window() and
-// check() then take the standard as a second key. The search's and the
-// screen's tables grow the same way (see search/variants.h and
-// shell/member_descriptor.h).
+// Each standard has its table of WindowRules keyed by WindowKind in
+// windows.cpp, joined to the same identities into a table of
+// WindowDescriptor of its own; descriptor(), find_window() and
+// window_descriptors() take the standard as a second key (NBR 8800:1986 when
+// it is not given). The search's and the screen's tables grow the same way
+// (see search/variants.h and shell/member_descriptor.h).
 struct WindowDescriptor {
     WindowKind kind;
+    Standard standard;
     std::string_view class_name;
     std::span<const CatalogueTable> tables;  // the first is the default
     std::string_view series_box;             // "Serie" in the welded window, else ""
@@ -65,17 +67,28 @@ struct WindowDescriptor {
     StateFactory make_state;
 };
 
-std::span<const WindowDescriptor> window_descriptors();
-const WindowDescriptor& descriptor(WindowKind kind);
+std::span<const WindowDescriptor> window_descriptors(Standard standard = kDefaultStandard);
+const WindowDescriptor& descriptor(WindowKind kind, Standard standard = kDefaultStandard);
 // By class name ("TForm_I_Laminado"), or nullptr.
-const WindowDescriptor* find_window(std::string_view class_name);
+const WindowDescriptor* find_window(std::string_view class_name,
+                                    Standard standard = kDefaultStandard);
+
+// The text an input box holds before anything is typed, which is also what a
+// batch row without that column reads: "0,00" for lengths and actions,
+// "1,00" for Ct and Cb, "" for An (An = Ag) and the torsional buckling length
+// (KzLz = Lb), "0" for a check box.
+std::string_view input_default(std::string_view input);
+
+// Whether an input box is a check box ("1" checked, "0" not).
+bool is_check_box(std::string_view input);
 // The table of a series; "" means the default (first) table; nullptr for a
 // series the window does not have.
 const CatalogueTable* table_for_series(const WindowDescriptor& window, std::string_view series);
 
 // "Calcular" of a window: runs its check on the boxes, keeping the quantities
 // in `state` (made by the window's make_state). A stopped check has shown its
-// message; returns false then.
+// message; returns false then. The first form checks to NBR 8800:1986.
 bool check(WindowKind kind, Boxes& boxes, Messages& messages, WorkingState& state);
+bool check(const WindowDescriptor& window, Boxes& boxes, Messages& messages, WorkingState& state);
 
 }  // namespace quintaro::checks

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "common/handler_error.h"
@@ -109,6 +110,55 @@ void increment(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
+// The two decimals (or one, then a zero) of a magnitude below 10^13, without
+// printing digits: y = x·scale is rounded once, but fma gives the product's
+// error exactly, so the exact fraction of x·scale beyond floor(y) is
+// (y − n) + err, and comparing it with one half is exact: y − n − 0,5 is a
+// difference of doubles of the same binade and err is exact. The result is
+// the same as rounding the exact binary value half away from zero.
+bool format_two_decimals_fast(double x, int precision, bool negative, std::string& out) {
+    if (!(x < 1e13) || precision < 2 || precision > 15)
+        return false;
+    // Power of ten of the first significant digit; below 1 it does not
+    // matter: the last digit kept is then always the second decimal.
+    int exponent = -1;
+    double power = 1.0;
+    while (x >= power) {
+        ++exponent;
+        power *= 10.0;  // exact up to 10^22
+    }
+    const int position = std::max(exponent - precision + 1, -2);
+    if (position >= 0)
+        return false;
+    const double scale = position == -2 ? 100.0 : 10.0;
+    const double y = x * scale;
+    const double err = std::fma(x, scale, -y);
+    const double n = std::floor(y);
+    const double above_half = (y - n - 0.5) + err;
+    auto kept = static_cast<std::uint64_t>(n) + (above_half >= 0.0 ? 1U : 0U);
+    if (kept == 0) {
+        out = "0,00";
+        return true;
+    }
+    char buffer[24];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, kept).ptr;
+    if (position == -1)
+        *end++ = '0';
+    std::size_t length = static_cast<std::size_t>(end - buffer);
+    out.clear();
+    out.reserve(length + 3);
+    if (negative)
+        out += '-';
+    if (length < 3) {
+        out.append(3 - length, '0');
+        out.append(buffer, length);
+    } else {
+        out.append(buffer, length);
+    }
+    out.insert(out.size() - 2, 1, ',');
+    return true;
+}
+
 }  // namespace
 
 bool try_parse_decimal(std::string_view text, double& value) {
@@ -138,6 +188,8 @@ std::string format_decimal(double value, int precision) {
         throw HandlerError(kOverflow);
     if (value == 0.0)
         return "0,00";
+    if (std::string fast; format_two_decimals_fast(std::fabs(value), precision, value < 0, fast))
+        return fast;
 
     const Digits d = significant_digits(std::fabs(value));
     // Position (power of ten) of the last digit kept.

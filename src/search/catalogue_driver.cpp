@@ -86,7 +86,7 @@ void CatalogueDriver::show_current_row() {
 }
 
 bool CatalogueDriver::calculate() {
-    return checks::check(window_.kind, boxes_, messages_, state_);
+    return checks::check(window_, boxes_, messages_, state_);
 }
 
 CheckValues CatalogueDriver::values() const {

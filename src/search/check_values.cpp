@@ -4,12 +4,18 @@
 
 #include "checks/angle.h"
 #include "checks/member.h"
+#include "checks/member_2008.h"
+#include "search/lightest.h"
 
 namespace quintaro::search {
 
 CheckValues check_values(const checks::WorkingState& state) {
     CheckValues v;
     v.invalid_length = state.invalid_length;
+    if (const checks::RowRecord* governing = state.governing_row()) {
+        v.governing = governing->box;
+        v.utilisation = governing->ratio;
+    }
     if (const auto* m = dynamic_cast<const checks::MemberState*>(&state)) {
         // Each run starts from a cleared state, so a step that did not run
         // leaves zero: a zero ratio or slenderness passes, a zero resistance
@@ -23,6 +29,45 @@ CheckValues check_values(const checks::WorkingState& state) {
         v.combined_failed = m->amplification_unbounded;
         v.lambda_x = m->lx;
         v.lambda_y = m->ly;
+        return v;
+    }
+    if (const auto* m = dynamic_cast<const checks::MemberState2008*>(&state)) {
+        using checks::nbr2008::Outcome;
+        const checks::nbr2008::MemberResult& r = m->result;
+        v.tension = r.tension.NtRd;
+        v.compression = -r.compression.NcRd;
+        v.shear = r.shear.VRd;
+        v.moment_x = r.bx.MRd;
+        v.moment_y = r.by.MRd;
+        v.combined_ratio = r.combined.ratio;
+        v.combined_failed = r.combined.unbounded;
+        v.lambda_x = r.compression.lx;
+        v.lambda_y = r.compression.ly;
+        const auto bit_of = [](std::string_view box) -> unsigned {
+            constexpr std::pair<std::string_view, FailedCheck> kBits[] = {
+                {"R_RdNd", kAxialFailed},    {"R_RdNt", kTensionFailed},
+                {"R_RdVd", kShearFailed},    {"R_RdMdx", kMomentXFailed},
+                {"R_RdMdy", kMomentYFailed}, {"R_Rd_MdNd", kCombinedFailed},
+            };
+            for (const auto& [name, bit] : kBits) {
+                if (name == box)
+                    return bit;
+            }
+            return 0u;
+        };
+        for (const checks::RowRecord& row : m->rows) {
+            if (!row.passed)
+                v.failed_rows |= bit_of(row.box);
+        }
+        const auto refused = [](Outcome o) { return o == Outcome::Refused; };
+        if (refused(r.tension.outcome) || refused(r.compression.outcome))
+            v.failed_rows |= kAxialFailed;
+        if (refused(r.bx.outcome))
+            v.failed_rows |= kMomentXFailed;
+        if (refused(r.by.outcome))
+            v.failed_rows |= kMomentYFailed;
+        if (refused(r.combined.outcome))
+            v.failed_rows |= kCombinedFailed;
         return v;
     }
     if (const auto* a = dynamic_cast<const checks::AngleState*>(&state)) {

@@ -33,6 +33,7 @@ Actions read_actions(PassTest test, const MemberDriver& driver) {
     switch (test) {
         case PassTest::Member:
         case PassTest::MemberAndSlenderness:
+        case PassTest::EveryVerdict:
             a.Vd = read_action(driver, "R_Vd");
             a.Mdx = read_action(driver, "R_Mdx");
             a.Mdy = read_action(driver, "R_Mdy");
@@ -68,6 +69,12 @@ unsigned failed_checks(PassTest test, bool tension, const Actions& a, const Chec
         case PassTest::CompressionAndTension:
             return unless(covers(v.compression, a.Nd), kAxialFailed) |
                    unless(covers(v.tension, a.Ntd), kTensionFailed);
+        case PassTest::EveryVerdict: {
+            const bool compressed = !tension && a.Nd != 0.0;
+            return v.failed_rows | unless(!compressed || (v.lambda_x <= kSlendernessLimit &&
+                                                          v.lambda_y <= kSlendernessLimit),
+                                          kSlendernessFailed);
+        }
         case PassTest::Member:
         case PassTest::MemberAndSlenderness:
             break;
@@ -114,16 +121,18 @@ SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberD
     SearchOutcome out;
     const bool tension = take_tension_branch(variant, actions.Nd);
     out.tension = tension;
-    const auto write_down = [&](unsigned failed, bool stopped) {
+    const auto write_down = [&](unsigned failed, const CheckValues* values) {
         if (!record)
             return;
         record->sections.push_back({driver.section_text("R_Perfil"), driver.section_text("R_Peso"),
-                                    driver.take_messages(), failed, stopped});
+                                    driver.take_messages(), failed, values == nullptr,
+                                    values ? values->governing : std::string(),
+                                    values ? values->utilisation : std::nullopt});
     };
     for (;;) {
         if (!driver.calculate()) {
             // The check stopped on this row and nothing moved.
-            write_down(0, true);
+            write_down(0, nullptr);
             ++out.checks;
             out.end = SearchEnd::CheckStopped;
             return out;
@@ -132,7 +141,7 @@ SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberD
         const CheckValues values = driver.values();
         const unsigned failed = failed_checks(variant.test, tension, actions, values);
         out.passed = failed == 0;
-        write_down(failed, false);
+        write_down(failed, &values);
         if (!moved(driver.next(), messages)) {
             out.end = SearchEnd::MoveFailed;
             return out;
@@ -157,9 +166,9 @@ SearchOutcome walk(const SearchVariant& variant, const Actions& actions, MemberD
     return out;
 }
 
-SearchOutcome search(checks::WindowKind window, MemberDriver& driver, checks::Messages& messages,
-                     SearchRecord* record) {
-    const SearchVariant& variant = search_variant(window);
+SearchOutcome search(checks::WindowKind window, checks::Standard standard, MemberDriver& driver,
+                     checks::Messages& messages, SearchRecord* record) {
+    const SearchVariant& variant = search_variant(window, standard);
     // The conversion error of an action stops everything before the flag or
     // the table is touched.
     Actions actions;
@@ -195,19 +204,26 @@ SearchOutcome search(checks::WindowKind window, MemberDriver& driver, checks::Me
 
 SearchOutcome find_lightest(checks::WindowKind window, MemberDriver& driver,
                             checks::Messages& messages, SearchRecord* record) {
+    return find_lightest(window, checks::kDefaultStandard, driver, messages, record);
+}
+
+SearchOutcome find_lightest(checks::WindowKind window, checks::Standard standard,
+                            MemberDriver& driver, checks::Messages& messages,
+                            SearchRecord* record) {
     // Nothing escapes into the window: anything unforeseen is shown and ends
     // the search where it stands.
     SearchOutcome out = ended(SearchEnd::CheckStopped);
-    checks::run_handler(messages, [&] { out = search(window, driver, messages, record); });
+    checks::run_handler(messages,
+                        [&] { out = search(window, standard, driver, messages, record); });
     return out;
 }
 
 SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
-                            checks::Messages& messages) {
-    const checks::WindowDescriptor* found = checks::find_window(window);
+                            checks::Messages& messages, checks::Standard standard) {
+    const checks::WindowDescriptor* found = checks::find_window(window, standard);
     if (!found)
         return ended(SearchEnd::NoSeries);
-    return find_lightest(found->kind, driver, messages);
+    return find_lightest(found->kind, standard, driver, messages);
 }
 
 }  // namespace quintaro::search

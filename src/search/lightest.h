@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ struct CheckedSection {
     std::vector<std::string> messages;
     unsigned failed = 0;
     bool stopped = false;  // its check was stopped on a message
+    // The row that governs its check and its utilisation ("" and none for a
+    // check that stopped).
+    std::string governing;
+    std::optional<double> utilisation;
 };
 
 // Every section a walk checked, in order: the last is the one it ended on.
@@ -68,10 +73,15 @@ struct SearchRecord {
 // section checked is written down, with the messages the driver held back.
 SearchOutcome find_lightest(checks::WindowKind window, MemberDriver& driver,
                             checks::Messages& messages, SearchRecord* record = nullptr);
+// The same under a standard: its pass test judges each section.
+SearchOutcome find_lightest(checks::WindowKind window, checks::Standard standard,
+                            MemberDriver& driver, checks::Messages& messages,
+                            SearchRecord* record = nullptr);
 // The same for a window named by its class name, as a batch file names it
 // ("TForm_I_Laminado"); NoSeries for a name that is no member window.
 SearchOutcome find_lightest(std::string_view window, MemberDriver& driver,
-                            checks::Messages& messages);
+                            checks::Messages& messages,
+                            checks::Standard standard = checks::kDefaultStandard);
 
 // Message shown when the catalogue has no weight order to walk.
 inline constexpr std::string_view kNoWeightOrderMessage =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,15 @@ struct CheckValues {
     double lambda_x = 0.0;  // slenderness of the compression check
     double lambda_y = 0.0;
     int invalid_length = 0;  // the window's invalid-length flag
+    // Checks that record a verdict per row (NBR 8800:2008): the rows whose
+    // verdict is "Não Ok!" and the checks an action asked for that were not
+    // made (an input out of range), as FailedCheck bits (search/lightest.h).
+    unsigned failed_rows = 0;
+    // The row that governs the check and its utilisation, as the check
+    // recorded them: "" before any verdict; no utilisation for a row that
+    // failed without a ratio.
+    std::string governing;
+    std::optional<double> utilisation;
 };
 
 // A member window as the lightest-section search drives it: its action boxes,

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/decimal.h"
 #include "search/variants.h"
 
 namespace quintaro::search {
@@ -59,6 +60,17 @@ std::string section_name(const CheckedSection& s) {
     return s.designation + " (" + s.weight + " kgf/m)";
 }
 
+// "Maior aproveitamento: 0,87 em Rd(Mdx)": the row that governs the check of
+// the section the walk ended on.
+std::string governing_line(const CheckedSection& s, const BoxLabel& label) {
+    if (s.governing.empty())
+        return {};
+    if (!s.utilisation)
+        return "Governa " + label(s.governing) + ", que falhou sem aproveitamento definido.\n";
+    return "Maior aproveitamento: " + format_decimal(*s.utilisation) + " em " + label(s.governing) +
+           "\n";
+}
+
 std::string ending(const SearchOutcome& outcome, const CheckedSection& last,
                    const BoxLabel& label) {
     const std::string name = section_name(last);
@@ -72,10 +84,11 @@ std::string ending(const SearchOutcome& outcome, const CheckedSection& last,
                    ": a tabela não pôde avançar (veja a mensagem).\n";
         default:
             if (outcome.passed)
-                return "Perfil encontrado: " + name + "\n";
+                return "Perfil encontrado: " + name + "\n" + governing_line(last, label);
             return "Nenhum perfil do catálogo atende às solicitações.\n"
                    "Fica na janela o mais pesado: " +
-                   name + ", que não atende em " + failures_of(last.failed, label) + ".\n";
+                   name + ", que não atende em " + failures_of(last.failed, label) + ".\n" +
+                   governing_line(last, label);
     }
 }
 

@@ -41,10 +41,30 @@ constexpr checks::WindowTable<SearchVariant> kVariants = {{
 }};
 static_assert(checks::keyed_by_window(kVariants));
 
+// NBR 8800:2008: the member windows pass when every verdict is "Ok!". The
+// angle windows keep the axial tests.
+constexpr checks::WindowTable<SearchVariant> kVariants2008 = {{
+    {WindowKind::I_Laminado, EveryVerdict, Positive, kByWeightTag},
+    {WindowKind::H_Laminado, EveryVerdict, Positive, kByWeightTag},
+    {WindowKind::U_Laminado, EveryVerdict, Positive, kByWeightTag},
+    {WindowKind::I_Soldado, EveryVerdict, Positive, kWelded},
+    {WindowKind::L_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::LT_Laminado, CompressionAndTension, NotNegative, kByWeightTag},
+    {WindowKind::LU_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::LX_Laminado, Axial, NotNegative, kCrossWalk},
+    {WindowKind::L2T_Ma_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2T_Me_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2U_Ma_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2U_Me_Laminado, Axial, NotNegative, kByWeightTag},
+}};
+static_assert(checks::keyed_by_window(kVariants2008));
+
 }  // namespace
 
-const SearchVariant& search_variant(checks::WindowKind kind) {
-    return kVariants.at(checks::index_of(kind));
+const SearchVariant& search_variant(checks::WindowKind kind, checks::Standard standard) {
+    const auto& variants = standard == checks::Standard::Nbr2008 ? kVariants2008 : kVariants;
+    return variants.at(checks::index_of(kind));
 }
 
 const SeriesWalk* find_walk(const SearchVariant& variant, std::string_view series) {

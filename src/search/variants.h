@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "checks/standard.h"
 #include "checks/window_kind.h"
 
 // How each member window's "Mais Leve" differs from the others: which
@@ -24,6 +25,10 @@ enum class PassTest {
     // R_Nd is the compression Ncd and R_Ntd the tension Ntd, both judged at
     // once; a zero force never holds the walk back.
     CompressionAndTension,
+    // Every verdict the check gave is "Ok!", every check an action asked for
+    // was made, and a compressed member's KL/r is at most 200 (NBR 8800:2008,
+    // 5.3.4.1). Reads the actions R_Nd, R_Vd, R_Mdx and R_Mdy.
+    EveryVerdict,
 };
 
 // When one signed force walks the tension branch.
@@ -45,10 +50,9 @@ struct SeriesWalk {
     WalkOrder order_after;    // the order left afterwards
 };
 
-// The search of one window, one row per window keyed by its WindowKind. The
-// pass test and the tension branch are those of NBR 8800:1986; a second
-// standard gives them a table of its own keyed the same way (as the checks
-// do with WindowRules), and the series walks stay shared.
+// The search of one window under one standard, one row per window keyed by
+// its WindowKind in a table per standard (as the checks do with
+// WindowRules); the series walks are shared.
 struct SearchVariant {
     checks::WindowKind kind;
     PassTest test;
@@ -56,7 +60,8 @@ struct SearchVariant {
     std::span<const SeriesWalk> walks;  // one per series
 };
 
-const SearchVariant& search_variant(checks::WindowKind kind);
+const SearchVariant& search_variant(checks::WindowKind kind,
+                                    checks::Standard standard = checks::kDefaultStandard);
 
 // The walk of the series whose box reads `series` (compared exactly), or
 // nullptr for a series the window does not have.

@@ -101,6 +101,8 @@ Windows::Windows(const catalogue::TableLocation& where) {
     // Results computed with the steel that was in force are cleared when it
     // changes.
     QObject::connect(steel, &TEscolhe_Aco::steel_changed, main, &TForm1::clear_member_results);
+    // The steel window shows E and G of the standard in force.
+    QObject::connect(main, &TForm1::standard_changed, steel, &TEscolhe_Aco::set_standard);
     main->installEventFilter(new KeepEditedReport(*report_window, main));
 
     main->set_window_finder([this](const char* name) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QStringListModel>
 
@@ -49,6 +50,12 @@ bool DesignationPicker::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_ && stale_ &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::KeyPress)) {
         refresh();
+    }
+    // Leaving the box is watched here too: after Enter the box does not tell
+    // editingFinished again for a text it has not changed since.
+    if (watched == box_ && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        left();
     }
     return QObject::eventFilter(watched, event);
 }

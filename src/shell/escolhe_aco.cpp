@@ -19,6 +19,16 @@
 
 namespace quintaro::shell {
 
+void TEscolhe_Aco::set_standard(checks::Standard standard) {
+    const checks::ElasticConstants constants = checks::elastic_constants(standard);
+    if (auto* E = findChild<QLineEdit*>(QStringLiteral("E_aco"))) {
+        E->setText(QString::fromStdString(format_shortest(constants.E)));
+    }
+    if (auto* G = findChild<QLineEdit*>(QStringLiteral("G_aco"))) {
+        G->setText(QString::fromStdString(format_shortest(constants.G)));
+    }
+}
+
 TEscolhe_Aco::TEscolhe_Aco(const catalogue::TableLocation& where, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Escolhe_Aco"));

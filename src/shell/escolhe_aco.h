@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "checks/standard.h"
 #include "common/steel.h"
 #include "shell/window_context.h"
 
@@ -34,6 +35,9 @@ class TEscolhe_Aco : public QDialog {
     const QString& row_problems() const { return row_problems_; }
     // The steel taken by the last "Ok".
     const Steel& held_steel() const { return held_; }
+
+    // E and G shown are those the standard in force fixes.
+    void set_standard(checks::Standard standard);
 
     // The grade in force is remembered between runs by its name (TIPO).
     void save_session(QSettings& settings) const;

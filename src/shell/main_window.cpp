@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -64,7 +65,7 @@ void use_decimal_comma() {
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), help_page_(help_page_path()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quintaro (Ver 1.5m)"));
+    setWindowTitle(QStringLiteral("Quintaro (Ver 1.5m)"));  // and the standard in force
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -148,12 +149,19 @@ void TForm1::build_menu() {
     connect(action(bar, "Ao1", "Aç&o"), &QAction::triggered, this, &TForm1::Ao1Click);
     QMenu* standard = bar->addMenu(QStringLiteral("&Norma"));
     standard->setObjectName(QStringLiteral("Norma1"));
-    QAction* in_force = action(standard, "NBR88001", "NBR 8800:1986");
-    in_force->setCheckable(true);
-    in_force->setChecked(true);
-    // Only displays the standard in force: a click leaves the mark where it is.
-    connect(in_force, &QAction::toggled, in_force, [in_force] { in_force->setChecked(true); });
-    action(standard, "NBR1", "NBR 8800:2005")->setEnabled(false);
+    // The two items exclude each other; a click on the one in force keeps it.
+    auto* choice = new QActionGroup(this);
+    choice->setExclusive(true);
+    for (const checks::Standard each : checks::kStandards) {
+        const char* name = each == checks::Standard::Nbr1986 ? "NBR88001" : "NBR88002";
+        const std::string text(checks::standard_name(each));
+        QAction* item = action(standard, name, text.c_str());
+        item->setCheckable(true);
+        item->setChecked(each == standard_);
+        choice->addAction(item);
+        connect(item, &QAction::triggered, this, [this, each] { set_standard(each); });
+        standard_items_.emplace_back(each, item);
+    }
     QMenu* help = bar->addMenu(QStringLiteral("A&juda"));
     help->setObjectName(QStringLiteral("Ajuda1"));
     connect(action(help, "Notaes1", "&Notações"), &QAction::triggered, this, &TForm1::Notaes1Click);
@@ -196,6 +204,27 @@ void TForm1::clear_member_results() {
             window->clear_results();
         }
     }
+}
+
+void TForm1::set_standard(checks::Standard standard) {
+    for (const auto& [each, item] : standard_items_) {
+        item->setChecked(each == standard);
+    }
+    setWindowTitle(
+        QStringLiteral("Quintaro (Ver 1.5m)") +
+        (standard == checks::kDefaultStandard
+             ? QString()
+             : QStringLiteral(" — ") + QString::fromUtf8(checks::standard_name(standard).data())));
+    if (standard == standard_) {
+        return;
+    }
+    standard_ = standard;
+    for (const QPointer<MemberWindow>& window : members_) {
+        if (window) {
+            window->set_standard(standard);
+        }
+    }
+    emit standard_changed(standard);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

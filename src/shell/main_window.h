@@ -5,6 +5,9 @@
 #include <functional>
 #include <vector>
 
+#include "checks/standard.h"
+
+class QAction;
 class QDialog;
 
 namespace quintaro::shell {
@@ -34,6 +37,15 @@ class TForm1 : public QMainWindow {
     // computed with something that no longer holds (the steel, the standard).
     void clear_member_results();
 
+    // The standard in force, chosen in the "Norma" menu.
+    checks::Standard standard() const { return standard_; }
+    // Marks `standard` in the menu, names it in the title and, when it is
+    // another, tells every member window (their results are cleared).
+    void set_standard(checks::Standard standard);
+
+  signals:
+    void standard_changed(checks::Standard standard);
+
   public slots:
     void FormCreate();
     void Sair1Click();
@@ -58,6 +70,8 @@ class TForm1 : public QMainWindow {
     QString help_page_;
     TAjuda* help_ = nullptr;
     std::vector<QPointer<MemberWindow>> members_;
+    checks::Standard standard_ = checks::kDefaultStandard;
+    std::vector<std::pair<checks::Standard, QAction*>> standard_items_;
 };
 
 }  // namespace quintaro::shell

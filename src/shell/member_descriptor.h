@@ -36,9 +36,8 @@ struct ResultBox {
 // WindowKind. Its tables, the field behind each panel box and its check are
 // the check's own (checks::descriptor(kind)); its section drawing is
 // drawings::section_picture(kind). The input and result boxes are those of
-// NBR 8800:1986; the boxes a second standard adds (Ct, Cb, ...) come in a
-// table of their own keyed the same way, and the window shows the boxes of
-// the standard in force.
+// NBR 8800:1986; the boxes a later standard adds (Ct, Cb, ...) come from
+// added_inputs(), and the window shows the boxes of the standard in force.
 struct MemberDescriptor {
     checks::WindowKind kind;
     const char* object_name;
@@ -54,5 +53,12 @@ struct MemberDescriptor {
 };
 
 const MemberDescriptor& member_descriptor(checks::WindowKind kind);
+
+// The input boxes a later standard adds to a window, in the group they join
+// (an existing group takes them after its own boxes, a new group comes after
+// the others). The window builds them all and shows those the check of the
+// standard in force reads (checks::descriptor(kind, standard).inputs). A box
+// that checks::is_check_box names is a check box whose text is `label`.
+std::span<const InputBox> added_inputs(checks::WindowKind kind);
 
 }  // namespace quintaro::shell

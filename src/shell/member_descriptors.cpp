@@ -125,6 +125,45 @@ constexpr const char* kTrussBracing =
 constexpr const char* kPairTruss =
     "Perfil indicado para elementos sujeitos à tração \nou compressão (Ex.: elementos de treliça)";
 
+constexpr const char* kCoefficients = "Coeficientes";
+
+// NBR 8800:2008: the torsional buckling length, Ct and An of the net section,
+// Cb of the lateral-torsional buckling and the second-order check box.
+constexpr InputBox kMemberInputs2008[] = {
+    {kLengths, "Compri_t", "Lflz", "cm",
+     "Comprimento de flambagem por torção KzLz (vazio: igual a Lb; 0: torção impedida)"},
+    {kCoefficients, "R_Ct", "Ct", "",
+     "Coeficiente de redução da área líquida efetiva, 0 < Ct ≤ 1,00"},
+    {kCoefficients, "R_An", "An", "cm²", "Área líquida (vazio: An = Ag, seção sem furos)"},
+    {kCoefficients, "R_Cb", "Cb", "",
+     "Fator de modificação para diagrama de momento fletor não uniforme, 1,00 ≤ Cb ≤ 3,00"},
+    {kCoefficients, "SegundaOrdem", "Momentos já incluem efeitos de 2ª ordem", "",
+     "Desmarcado: na flexo-compressão os momentos são amplificados por B1 = Cm/(1 − Nd/Ne1), "
+     "Cm = 1,0"},
+};
+
+struct AddedInputs {
+    WindowKind kind;
+    std::span<const InputBox> inputs;
+};
+
+constexpr checks::WindowTable<AddedInputs> kAddedInputs = {{
+    {WindowKind::I_Laminado, kMemberInputs2008},
+    {WindowKind::H_Laminado, kMemberInputs2008},
+    {WindowKind::U_Laminado, kMemberInputs2008},
+    {WindowKind::I_Soldado, kMemberInputs2008},
+    {WindowKind::L_Laminado, {}},
+    {WindowKind::L2_Laminado, {}},
+    {WindowKind::LT_Laminado, {}},
+    {WindowKind::LU_Laminado, {}},
+    {WindowKind::LX_Laminado, {}},
+    {WindowKind::L2T_Ma_Laminado, {}},
+    {WindowKind::L2T_Me_Laminado, {}},
+    {WindowKind::L2U_Ma_Laminado, {}},
+    {WindowKind::L2U_Me_Laminado, {}},
+}};
+static_assert(checks::keyed_by_window(kAddedInputs));
+
 // The cross of two angles calculates with its own button, BitBtn4. Each angle window's
 // caption names its arrangement.
 constexpr checks::WindowTable<MemberDescriptor> kDescriptors = {{
@@ -166,6 +205,10 @@ static_assert(checks::keyed_by_window(kDescriptors));
 
 const MemberDescriptor& member_descriptor(checks::WindowKind kind) {
     return kDescriptors.at(checks::index_of(kind));
+}
+
+std::span<const InputBox> added_inputs(checks::WindowKind kind) {
+    return kAddedInputs.at(checks::index_of(kind)).inputs;
 }
 
 }  // namespace quintaro::shell

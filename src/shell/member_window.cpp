@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +23,7 @@
 #include "checks/frame.h"
 #include "checks/windows.h"
 #include "common/decimal.h"
+#include "common/handler_error.h"
 #include "drawings/section_drawing.h"
 #include "shell/db_navigator.h"
 #include "shell/designation_picker.h"
@@ -39,6 +42,8 @@ QString qs(std::string_view text) {
 }
 
 constexpr int kBoxWidth = 78;
+// Beside the ratio of the row that governs the check.
+constexpr const char* kGoverningMark = "◀ governa";
 constexpr int kPictureSide = 240;
 
 QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool read_only) {
@@ -113,8 +118,8 @@ MemberWindow::MemberWindow(const MemberDescriptor& descriptor, const WindowConte
                            QWidget* parent)
     : QDialog(parent),
       descriptor_(descriptor),
-      checked_(checks::descriptor(descriptor.kind)),
-      state_(checked_.make_state()) {
+      checked_(&checks::descriptor(descriptor.kind)),
+      state_(checked_->make_state()) {
     setObjectName(qs(descriptor.object_name));
     setWindowTitle(qs(descriptor.caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -140,7 +145,7 @@ checks::Messages& MemberWindow::messages() {
 }
 
 void MemberWindow::open_tables(const catalogue::TableLocation& where) {
-    for (const checks::CatalogueTable& source : checked_.tables) {
+    for (const checks::CatalogueTable& source : checked_->tables) {
         auto opened = catalogue::Table::open(source.file, where);
         if (opened) {
             tables_.push_back(std::move(opened.value()));
@@ -195,11 +200,11 @@ QWidget* MemberWindow::build_panel() {
     identity_grid->addWidget(
         make_label(identity, QStringLiteral("Perfil"), Qt::AlignRight, designation_), 0, 0);
     identity_grid->addWidget(designation_, 0, 1);
-    if (checked_.tables.size() > 1) {
+    if (checked_->tables.size() > 1) {
         series_box_ = new QComboBox(identity);
-        series_box_->setObjectName(qs(checked_.series_box));
+        series_box_->setObjectName(qs(checked_->series_box));
         series_box_->setEditable(true);
-        for (int i = 0; i < int(checked_.tables.size()); ++i) {
+        for (int i = 0; i < int(checked_->tables.size()); ++i) {
             series_box_->addItem(series_of(i));
         }
         identity_grid->addWidget(
@@ -273,6 +278,7 @@ QWidget* MemberWindow::build_picture() {
 QWidget* MemberWindow::build_steel(QWidget* steel_window) {
     steel_label_ = new QLabel(this);
     steel_label_->setObjectName(QStringLiteral("Label_Aco"));
+    steel_label_->setWordWrap(true);
     if (steel_window != nullptr) {
         for (const std::string_view box :
              {checks::kSteelNameBox, checks::kSteelFyBox, checks::kSteelFuBox}) {
@@ -282,60 +288,153 @@ QWidget* MemberWindow::build_steel(QWidget* steel_window) {
         }
     }
     show_steel();
-    return steel_label_;
+    standard_label_ = new QLabel(this);
+    standard_label_->setObjectName(QStringLiteral("Label_Norma"));
+    auto* both = new QWidget(this);
+    auto* lines = new QVBoxLayout(both);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(2);
+    lines->addWidget(steel_label_);
+    lines->addWidget(standard_label_);
+    return both;
 }
 
-// "Aço MR250 — fy = 25,00 kN/cm²": the steel the next check reads.
+// "Aço MR250 — fy = 25,00 kN/cm²": the steel the next check reads; a grade
+// the check refuses is shown with the check's own reason.
 void MemberWindow::show_steel() {
     const std::string name = boxes_->text(checks::kSteelNameBox);
-    const std::string fy_text = boxes_->text(checks::kSteelFyBox);
-    double fy = 0.0;
-    if (name.empty() && fy_text.empty()) {
+    if (name.empty() && boxes_->text(checks::kSteelFyBox).empty()) {
         steel_label_->setText(QStringLiteral("Aço: nenhum tipo de aço em vigor"));
-    } else if (try_parse_decimal(fy_text, fy)) {
-        steel_label_->setText(QStringLiteral("Aço %1 — fy = %2 kN/cm²")
-                                  .arg(qs(name), qs(format_decimal(std::fabs(fy)))));
-    } else {
+        return;
+    }
+    try {
+        const Steel steel = checks::read_steel(*boxes_);
         steel_label_->setText(
-            QStringLiteral("Aço %1 — fy inválido: '%2'").arg(qs(name), qs(fy_text)));
+            QStringLiteral("Aço %1 — fy = %2 kN/cm²").arg(qs(name), qs(format_decimal(steel.fy))));
+    } catch (const HandlerError& refused) {
+        steel_label_->setText(QStringLiteral("Aço %1 — %2").arg(qs(name), qs(refused.what())));
     }
 }
 
+// The boxes of every standard, each in its group: a box a later standard
+// adds joins its group after the group's own boxes.
 QWidget* MemberWindow::build_inputs() {
     auto* inputs = new QWidget(this);
     auto* column = new QVBoxLayout(inputs);
     column->setContentsMargins(0, 0, 0, 0);
-    QGroupBox* group = nullptr;
-    QGridLayout* grid = nullptr;
-    int row = 0;
-    for (const InputBox& input : descriptor_.inputs) {
-        if (group == nullptr || group->title() != qs(input.group)) {
-            group = new QGroupBox(qs(input.group), inputs);
-            grid = new QGridLayout(group);
-            column->addWidget(group);
-            row = 0;
+    std::vector<const char*> groups;
+    for (const auto& list : {descriptor_.inputs, added_inputs(descriptor_.kind)}) {
+        for (const InputBox& input : list) {
+            if (std::none_of(groups.begin(), groups.end(),
+                             [&](const char* g) { return qs(g) == qs(input.group); })) {
+                groups.push_back(input.group);
+            }
         }
-        auto* box = make_box(group, input.box, QStringLiteral("0,00"), false);
-        auto* label = make_label(group, qs(input.label), Qt::AlignRight, box);
-        if (input.hint != nullptr) {
-            label->setToolTip(qs(input.hint));
-            box->setToolTip(qs(input.hint));
-        }
-        // Enter in an input box is "Calcular".
-        connect(box, &QLineEdit::returnPressed, this, [this] { calculate(); });
-        inputs_.push_back(box);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
-        grid->addWidget(make_label(group, qs(input.unit), Qt::AlignLeft), row, 2);
-        ++row;
     }
+    for (const char* title : groups) {
+        auto* group = new QGroupBox(qs(title), inputs);
+        new QGridLayout(group);
+        column->addWidget(group);
+        int row = 0;
+        for (const auto& list : {descriptor_.inputs, added_inputs(descriptor_.kind)}) {
+            for (const InputBox& input : list) {
+                if (qs(input.group) == qs(title)) {
+                    add_input(group, input, row++);
+                }
+            }
+        }
+    }
+    show_standard();
     return inputs;
+}
+
+QWidget* MemberWindow::add_input(QGroupBox* group, const InputBox& input, int row) {
+    auto* grid = static_cast<QGridLayout*>(group->layout());
+    InputRow shown{input.box, {}, group};
+    if (checks::is_check_box(input.box)) {
+        auto* check = new QCheckBox(qs(input.label), group);
+        check->setObjectName(qs(input.box));
+        check->setChecked(checks::input_default(input.box) == "1");
+        if (input.hint != nullptr) {
+            check->setToolTip(qs(input.hint));
+        }
+        check_boxes_.push_back(check);
+        grid->addWidget(check, row, 0, 1, 3);
+        shown.widgets = {check};
+        input_rows_.push_back(shown);
+        return check;
+    }
+    auto* box = make_box(group, input.box, qs(checks::input_default(input.box)), false);
+    auto* label = make_label(group, qs(input.label), Qt::AlignRight, box);
+    if (input.hint != nullptr) {
+        label->setToolTip(qs(input.hint));
+        box->setToolTip(qs(input.hint));
+    }
+    // Enter in an input box is "Calcular".
+    connect(box, &QLineEdit::returnPressed, this, [this] { calculate(); });
+    inputs_.push_back(box);
+    auto* unit = make_label(group, qs(input.unit), Qt::AlignLeft);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(box, row, 1);
+    grid->addWidget(unit, row, 2);
+    shown.widgets = {label, box, unit};
+    input_rows_.push_back(shown);
+    return box;
+}
+
+checks::Standard MemberWindow::standard() const {
+    return checked_->standard;
+}
+
+void MemberWindow::set_standard(checks::Standard standard) {
+    if (standard != checked_->standard) {
+        clear_results();
+        checked_ = &checks::descriptor(descriptor_.kind, standard);
+        state_ = checked_->make_state();
+    }
+    show_standard();
+}
+
+// Only the boxes the check in force reads are shown; a group left empty goes.
+void MemberWindow::show_standard() {
+    std::vector<std::pair<QGroupBox*, bool>> groups;
+    for (const InputRow& row : input_rows_) {
+        const bool read = std::find(checked_->inputs.begin(), checked_->inputs.end(), row.box) !=
+                          checked_->inputs.end();
+        for (QWidget* widget : row.widgets) {
+            widget->setVisible(read);
+        }
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const auto& g) { return g.first == row.group; });
+        if (group == groups.end()) {
+            groups.emplace_back(row.group, read);
+        } else {
+            group->second = group->second || read;
+        }
+    }
+    for (const auto& [group, any] : groups) {
+        group->setVisible(any);
+    }
+    if (standard_label_ != nullptr) {
+        standard_label_->setText(
+            QStringLiteral("Norma: %1").arg(qs(checks::standard_name(checked_->standard))));
+    }
 }
 
 QWidget* MemberWindow::build_results() {
     auto* group = new QGroupBox(QStringLiteral("Resistências de Cálculo"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
+    // Above the verdicts: the column of utilisations.
+    auto* heading = make_label(group, QStringLiteral("Sd/Rd"), Qt::AlignRight);
+    heading->setToolTip(
+        QStringLiteral("Aproveitamento |Sd|/|Rd| de cada verificação; na "
+                       "flexão composta, o valor da equação de interação. "
+                       "O maior governa."));
+    grid->addWidget(heading, row++, 4);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    const QFontMetrics wide(bold);
     for (const ResultBox& result : descriptor_.results) {
         auto* box = make_box(group, result.box, QStringLiteral("0,00"), true);
         // Results can be selected and copied, but Tab passes them by.
@@ -351,6 +450,18 @@ QWidget* MemberWindow::build_results() {
             verdict->setPalette(face);
             verdict->setFocusPolicy(Qt::NoFocus);
             grid->addWidget(verdict, row, 3);
+            // Sized for a bold ratio and the mark, so that showing them
+            // never resizes the window.
+            auto* ratio = make_label(group, QString(), Qt::AlignRight);
+            ratio->setObjectName(QStringLiteral("Aproveitamento_") + qs(result.box));
+            ratio->setMinimumWidth(wide.horizontalAdvance(QStringLiteral("0000,00")));
+            auto* mark = make_label(group, QString(), Qt::AlignLeft);
+            mark->setObjectName(QStringLiteral("Governa_") + qs(result.box));
+            mark->setMinimumWidth(wide.horizontalAdvance(QString::fromUtf8(kGoverningMark)));
+            mark->setFont(bold);
+            grid->addWidget(ratio, row, 4);
+            grid->addWidget(mark, row, 5);
+            ratios_.push_back({result.box, ratio, mark});
         }
         ++row;
     }
@@ -456,17 +567,41 @@ bool MemberWindow::calculate() {
 bool MemberWindow::calculate(checks::Messages& messages) {
     bool completed = false;
     if (catalogue_present()) {
-        work(messages,
-             [&] { completed = checks::check(descriptor_.kind, *boxes_, messages, *state_); });
+        work(messages, [&] { completed = checks::check(*checked_, *boxes_, messages, *state_); });
         results_shown_ = true;
+        show_ratios(completed);
     }
     check_complete_ = completed;
     checked_reads_ = completed ? what_the_check_reads() : QStringList();
     return completed;
 }
 
+// Each verdict's utilisation as the check recorded it ("—" for a row that
+// failed without one); the governing row bold and marked, once the check ran
+// to its end.
+void MemberWindow::show_ratios(bool completed) {
+    const checks::RowRecord* governing = completed ? state_->governing_row() : nullptr;
+    for (const RatioRow& shown : ratios_) {
+        const checks::RowRecord* row = state_->row(shown.box);
+        QString text;
+        if (row != nullptr) {
+            text = row->ratio ? qs(format_decimal(*row->ratio)) : QStringLiteral("—");
+        }
+        const bool governs = row != nullptr && row == governing;
+        shown.ratio->setText(text);
+        QFont font = shown.ratio->font();
+        font.setBold(governs);
+        shown.ratio->setFont(font);
+        shown.mark->setText(governs ? QString::fromUtf8(kGoverningMark) : QString());
+    }
+}
+
 void MemberWindow::clear_results() {
-    checks::reset_results(*boxes_, checked_.results);
+    checks::reset_results(*boxes_, checked_->results);
+    for (const RatioRow& shown : ratios_) {
+        shown.ratio->clear();
+        shown.mark->clear();
+    }
     check_complete_ = false;
     results_shown_ = false;
     checked_reads_.clear();
@@ -513,6 +648,12 @@ void MemberWindow::write_report() {
     if (!catalogue_present() || !report_action_) {
         return;
     }
+    if (checked_->standard != checks::Standard::Nbr1986) {
+        // The report writers follow NBR 8800:1986: a report of theirs would
+        // describe a check that was not made.
+        messages_->show(kNoReportUnderStandard);
+        return;
+    }
     if (!results_current() && !calculate()) {
         return;
     }
@@ -529,12 +670,12 @@ void MemberWindow::find_lightest() {
 void MemberWindow::restore_default_order() {
     // The welded window restores only its CS table, whatever series is shown.
     if (catalogue::Table* first = table(0)) {
-        first->set_index_tag(checked_.tables.front().default_tag);
+        first->set_index_tag(checked_->tables.front().default_tag);
     }
 }
 
 void MemberWindow::show_series(const QString& series) {
-    for (int i = 0; i < int(checked_.tables.size()); ++i) {
+    for (int i = 0; i < int(checked_->tables.size()); ++i) {
         if (series != series_of(i)) {
             continue;
         }
@@ -547,18 +688,18 @@ void MemberWindow::show_series(const QString& series) {
         binding_->set_missing_message(
             QStringLiteral("O catálogo \"%1\" não está disponível; este perfil não pode ser "
                            "consultado nem verificado.\n\n%2")
-                .arg(qs(checked_.tables[i].file), table_failures_[i]));
+                .arg(qs(checked_->tables[i].file), table_failures_[i]));
         binding_->show_table(shown_table());
         return;
     }
 }
 
 QString MemberWindow::series_of(int table) const {
-    return qs(checked_.tables[table].series);
+    return qs(checked_->tables[table].series);
 }
 
 std::string MemberWindow::field_of(const char* box) const {
-    for (const checks::PanelField& shown : checked_.panel) {
+    for (const checks::PanelField& shown : checked_->panel) {
         if (shown.box == box) {
             return std::string(shown.field);
         }
@@ -577,6 +718,9 @@ QString row_key(const QString& series) {
 void MemberWindow::save_session(QSettings& settings) const {
     for (const QLineEdit* input : inputs_) {
         settings.setValue(input->objectName(), input->text());
+    }
+    for (const QCheckBox* check : check_boxes_) {
+        settings.setValue(check->objectName(), check->isChecked());
     }
     if (series_box_ != nullptr) {
         settings.setValue(QStringLiteral("serie"), series_box_->currentText());
@@ -598,6 +742,12 @@ void MemberWindow::restore_session(const QSettings& settings) {
         const QVariant kept = settings.value(input->objectName());
         if (kept.isValid()) {
             input->setText(kept.toString());
+        }
+    }
+    for (QCheckBox* check : check_boxes_) {
+        const QVariant kept = settings.value(check->objectName());
+        if (kept.isValid()) {
+            check->setChecked(kept.toBool());
         }
     }
     const std::string field = field_of("R_Perfil");

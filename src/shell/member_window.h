@@ -5,12 +5,16 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
+#include "checks/standard.h"
 #include "shell/member_descriptor.h"
 #include "shell/window_context.h"
 
+class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QSettings;
@@ -26,6 +30,12 @@ struct WorkingState;
 }  // namespace quintaro::checks
 
 namespace quintaro::shell {
+
+// "Relatório" under a standard whose report is not written yet.
+inline constexpr const char* kNoReportUnderStandard =
+    "O relatório de cálculo pela NBR 8800:2008 ainda não está disponível nesta versão.\n"
+    "Os resultados mostrados na janela são os da NBR 8800:2008; para um relatório,\n"
+    "escolha NBR 8800:1986 no menu Norma e calcule de novo.";
 
 class DesignationPicker;
 class TableBinding;
@@ -50,6 +60,13 @@ class MemberWindow : public QDialog {
     ~MemberWindow() override;
 
     const MemberDescriptor& descriptor() const { return descriptor_; }
+    // The check the window runs: its rules under the standard in force.
+    const checks::WindowDescriptor& checked() const { return *checked_; }
+    checks::Standard standard() const;
+    // Checks from now on to `standard`: its input boxes are shown and the
+    // others hidden, the results cleared (they belong to the other standard)
+    // and the working state made anew for its check.
+    void set_standard(checks::Standard standard);
     checks::Boxes& boxes();
     checks::Messages& messages();
     TableBinding& binding() { return *binding_; }
@@ -109,11 +126,14 @@ class MemberWindow : public QDialog {
     QWidget* build_picture();
     QWidget* build_steel(QWidget* steel_window);
     QWidget* build_inputs();
+    QWidget* add_input(QGroupBox* group, const InputBox& input, int row);
+    void show_standard();
     QWidget* build_results();
     QWidget* build_buttons();
     void watch_inputs(const std::vector<QWidget*>& areas);
     void chain_tabs();
     void show_steel();
+    void show_ratios(bool completed);
     bool catalogue_present();
     bool work(checks::Messages& messages, const std::function<void()>& job);
     void write_report();
@@ -128,7 +148,7 @@ class MemberWindow : public QDialog {
     std::string field_of(const char* box) const;
 
     const MemberDescriptor& descriptor_;
-    const checks::WindowDescriptor& checked_;
+    const checks::WindowDescriptor* checked_;
     std::unique_ptr<checks::WorkingState> state_;
     std::vector<std::unique_ptr<catalogue::Table>> tables_;
     std::vector<QString> table_failures_;  // per table, "" when open
@@ -137,9 +157,27 @@ class MemberWindow : public QDialog {
     QComboBox* series_box_ = nullptr;
     QLineEdit* designation_ = nullptr;
     QLabel* steel_label_ = nullptr;
+    QLabel* standard_label_ = nullptr;
+    // Every input box the window has, under any standard: its name and the
+    // widgets of its row (label, box, unit), shown when the check of the
+    // standard in force reads it.
+    struct InputRow {
+        std::string box;
+        std::vector<QWidget*> widgets;
+        QGroupBox* group = nullptr;
+    };
+    std::vector<InputRow> input_rows_;
+    std::vector<QCheckBox*> check_boxes_;
     std::vector<QLineEdit*> inputs_;  // in the order of the descriptor
     std::vector<QWidget*> buttons_;   // Calcular, Relatório, Mais Leve, Ok
     std::vector<QWidget*> watched_;   // what the check reads, on this window
+    // Beside each verdict: the row's utilisation and the governing mark.
+    struct RatioRow {
+        std::string_view box;
+        QLabel* ratio;
+        QLabel* mark;
+    };
+    std::vector<RatioRow> ratios_;
     // True while a button's work runs: the activation that follows a message
     // box closing is not the user coming back to the window, and the boxes
     // the work changes on the way do not clear its own results.

@@ -1,5 +1,6 @@
 #include "shell/widget_boxes.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +42,10 @@ QWidget* WidgetBoxes::search(std::string_view name) const {
     if (auto* edit = root->findChild<QLineEdit*>(object_name)) {
         return edit;
     }
-    return root->findChild<QComboBox*>(object_name);
+    if (auto* combo = root->findChild<QComboBox*>(object_name)) {
+        return combo;
+    }
+    return root->findChild<QCheckBox*>(object_name);
 }
 
 bool WidgetBoxes::has(std::string_view name) const {
@@ -56,12 +60,18 @@ std::string WidgetBoxes::text(std::string_view name) const {
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         return combo->currentText().toStdString();
     }
+    if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+        return check->isChecked() ? "1" : "0";
+    }
     return {};
 }
 
 void WidgetBoxes::set_text(std::string_view name, std::string_view text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(find(name))) {
+    QWidget* widget = find(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(qt_text(text));
+    } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+        check->setChecked(text == "1");
     }
 }
 
@@ -88,6 +98,9 @@ namespace quintaro::shell {
 
 std::string WidgetBoxes::label(std::string_view name) const {
     QWidget* box = find(name);
+    if (auto* check = qobject_cast<QCheckBox*>(box)) {
+        return check->text().simplified().remove(QLatin1Char('&')).toStdString();
+    }
     if (box != nullptr) {
         for (const QLabel* label : box->window()->findChildren<QLabel*>()) {
             if (label->buddy() == box) {

@@ -9,9 +9,9 @@
 
 namespace quintaro::shell {
 
-// The checks' view of a window: its edit boxes (and the series drop-down) by
-// objectName, with the steel boxes "tipo_aco", "fy_aco" and "fu_aco" taken
-// from the steel grade window.
+// The checks' view of a window: its edit boxes (and the series drop-down, and
+// check boxes as "1" or "0") by objectName, with the steel boxes "tipo_aco", "fy_aco" and "fu_aco"
+// taken from the steel grade window.
 class WidgetBoxes : public checks::Boxes {
   public:
     WidgetBoxes(QWidget* window, QWidget* steel_window);

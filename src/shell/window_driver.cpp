@@ -94,7 +94,7 @@ void find_lightest_in(MemberWindow& window) {
     search::SearchRecord record;
     const checks::WindowKind kind = window.descriptor().kind;
     const search::SearchOutcome outcome =
-        search::find_lightest(kind, driver, window.messages(), &record);
+        search::find_lightest(kind, window.standard(), driver, window.messages(), &record);
     switch (outcome.end) {
         case search::SearchEnd::NoSeries:
             window.messages().show(search::unknown_series_message(kind, driver.series()));

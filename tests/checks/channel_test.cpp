@@ -173,7 +173,7 @@ TEST(ChannelProperties, ANegativeOrUnreadableZyStops) {
     b.set_text("R_Zy", "abc");
     CheckRun r2 = run_u(b);
     ASSERT_EQ(r2.messages.shown.size(), 1u);
-    EXPECT_EQ(r2.messages.shown[0], "'abc' is not a valid floating point value");
+    EXPECT_EQ(r2.messages.shown[0], "R_Zy: 'abc' não é um número válido");
 }
 
 TEST(ChannelTension, GrossAreaServesAsNetArea) {

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iomanip>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "common/handler_error.h"
 
@@ -92,6 +97,68 @@ TEST(FormatDecimal, RoundsOnceAtTheCoarserPositionHalfAwayFromZero) {
     for (const auto& c : cases) {
         EXPECT_EQ(format_decimal(c.value, c.precision), c.expected)
             << "value " << c.value << " precision " << c.precision;
+    }
+}
+
+// The exact binary value written out in full, rounded half away from zero at
+// the coarser of the last significant digit and the second decimal: the
+// oracle for values below 10^7, where that position is a decimal.
+std::string exact_rounding(double value, int precision) {
+    char buffer[1200];
+    const auto res = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::fixed, 1100);
+    std::string text(buffer, res.ptr);
+    const std::size_t dot = text.find('.');
+    const std::string whole = text.substr(0, dot);
+    const int exponent = whole == "0" ? -1 : static_cast<int>(whole.size()) - 1;
+    const int decimals = std::min(2, precision - 1 - exponent);  // 1 or 2 here
+    std::string digits = whole + text.substr(dot + 1, static_cast<std::size_t>(decimals));
+    if (text[dot + 1 + static_cast<std::size_t>(decimals)] >= '5') {
+        std::size_t k = digits.size();
+        while (k > 0 && digits[k - 1] == '9')
+            digits[--k] = '0';
+        if (k == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[k - 1];
+    }
+    if (decimals == 1)
+        digits += '0';
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 3));
+    if (digits.find_first_not_of('0') == std::string::npos)
+        return "0,00";
+    digits.insert(digits.size() - 2, ",");
+    return (value < 0 ? "-" : "") + digits;
+}
+
+// Two ways of rounding must agree on every value the windows show: random
+// magnitudes from 10^-4 to 10^6, every binary tie k/8 and the doubles on each
+// side of the decimal ties k/200 and k/20.
+TEST(FormatDecimal, AgreesWithTheExactValueRoundedByHand) {
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> exponent(-4.0, 6.0);
+    std::vector<double> values;
+    for (int i = 0; i < 200000; ++i)
+        values.push_back(std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1 : -1));
+    for (int k = 0; k < 80000; ++k) {
+        values.push_back(k / 8.0);
+        for (double tie : {k / 200.0, k / 20.0, k / 200.0 + 1000.0, k / 20.0 + 90000.0}) {
+            values.push_back(tie);
+            values.push_back(std::nextafter(tie, 0.0));
+            values.push_back(std::nextafter(tie, 1e300));
+        }
+    }
+    int shown = 0;
+    for (const double v : values) {
+        for (const int precision : {6, 8}) {
+            if (std::fabs(v) >= 1e5 && precision == 6)
+                continue;  // E notation or whole units: not a decimal position
+            const std::string got = format_decimal(v, precision);
+            const std::string want = exact_rounding(v, precision);
+            if (got != want && shown++ < 10)
+                ADD_FAILURE() << std::setprecision(17) << v << " precision " << precision << ": "
+                              << got << " instead of " << want;
+        }
     }
 }
 

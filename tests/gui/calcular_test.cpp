@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -209,6 +210,55 @@ TEST(WindowsAgree, EveryBoxTheCheckReadsOrWritesIsOnTheScreen) {
                   nullptr)
             << checked.class_name;
     }
+}
+
+// Beside each verdict its utilisation |Sd|/|Rd|, the governing row bold and
+// marked. W 150 x 13,0 (d = 148, tw = 4,3, tf = 4,9 mm, Ag = 16,6 cm²,
+// Zx = 96,4 cm³), MR250, lengths 100 cm, Nd = +100 kN, Mdx = 1000 kN·cm:
+//   Rd(Nd)  = 0,9·16,6·25 = 373,5 (fracture 0,75·16,6·40 = 498): 100/373,5 = 0,268;
+//   Rd(Vd)  = 0,9·0,55·(14,8·0,43)·25 = 78,754 (h/tw = 32 far below λp);
+//   Rd(Mdx) = 0,9·96,4·25 = 2169 (bf/2tf = 10,2 < 10,9; Lb/ry = 45 < 50,1;
+//             h/tw = 32 < 1,47·√(E/fy) = 42,1): 1000/2169 = 0,461;
+//   combined (tension) 0,268 + 0,461 = 0,729; Mdy = 0: no row.
+TEST_F(Calcular, UtilisationBesideEachVerdictTheLargestGoverns) {
+    const char* rows[] = {"R_RdNd", "R_RdVd", "R_RdMdx", "R_RdMdy", "R_Rd_MdNd"};
+    const struct {
+        const char* Vd;
+        const char* ratios[5];
+        const char* governs;
+    } cases[] = {
+        // 60/78,754 = 0,762 > 0,729: shear governs.
+        {"60", {"0,27", "0,76", "0,46", "", "0,73"}, "R_RdVd"},
+        // 50/78,754 = 0,635 < 0,729: the combined row governs.
+        {"50", {"0,27", "0,63", "0,46", "", "0,73"}, "R_Rd_MdNd"},
+        // A check that stops (Vd is no number) has no ratio and no mark.
+        {"abc", {"", "", "", "", ""}, ""},
+    };
+    for (const char* length : {"Compri_x", "Compri_y", "Compri_z"}) {
+        set(&rolled, length, "100");
+    }
+    set(&rolled, "R_Nd", "100");
+    set(&rolled, "R_Mdx", "1000");
+    for (const auto& c : cases) {
+        set(&rolled, "R_Vd", c.Vd);
+        press(&rolled, "BitBtn1");
+        for (int i = 0; i < 5; ++i) {
+            const std::string box = rows[i];
+            auto* ratio = child<QLabel>(&rolled, ("Aproveitamento_" + box).c_str());
+            auto* mark = child<QLabel>(&rolled, ("Governa_" + box).c_str());
+            const bool governs = box == c.governs;
+            EXPECT_EQ(ratio->text(), QString::fromUtf8(c.ratios[i])) << c.Vd << " " << rows[i];
+            EXPECT_EQ(ratio->font().bold(), governs) << c.Vd << " " << rows[i];
+            EXPECT_EQ(mark->text(), governs ? QStringLiteral("◀ governa") : QString())
+                << c.Vd << " " << rows[i];
+        }
+    }
+    // Results that no longer belong to the window lose their ratios too.
+    set(&rolled, "R_Vd", "60");
+    press(&rolled, "BitBtn1");
+    set(&rolled, "R_Vd", "61");
+    EXPECT_EQ(child<QLabel>(&rolled, "Aproveitamento_R_RdVd")->text(), QString());
+    EXPECT_EQ(child<QLabel>(&rolled, "Governa_R_RdVd")->text(), QString());
 }
 
 }  // namespace

@@ -131,8 +131,9 @@ void CatalogueFolder::write_all() {
                 "3.15", "1.65"},
                {"L 127 x 89 x 7,94", "127", "88.9", "7.94", "16.1", "12.6", "262", "107", "2.13",
                 "4.17", "1.93"}});
-    write_dbf(p("tipo_aco.dbf"), {{"TIPO", 'C', 20, 0}, {"FY", 'N', 8, 2}, {"FU", 'N', 8, 2}},
-              {{"ASTM A36", "25", "40"}, {"ASTM A572 Gr 50", "-34.5", "45"}});
+    write_dbf(
+        p("tipo_aco.dbf"), {{"TIPO", 'C', 20, 0}, {"FY", 'N', 8, 2}, {"FU", 'N', 8, 2}},
+        {{"ASTM A36", "25", "40"}, {"ASTM A572 Gr 50", "-34.5", "45"}, {"AR350", "35", "45"}});
 }
 
 std::string field_in_file(const QString& folder, const char* file, int row, const char* field) {

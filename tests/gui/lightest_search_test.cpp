@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -52,10 +53,11 @@ TEST_F(MaisLeveWindow, RolledTensionEndsOnTheLightestCoveringSection) {
         const char* found;
         const char* result;
         const char* verdict;
+        const char* utilisation;  // Nd/Rd, in the summary and beside the verdict
     } cases[] = {
-        {"400", "W 200 x 15,0", "436,50", "Ok!"},      // the lightest already passes
-        {"500", "W 250 x 17,9", "519,75", "Ok!"},      // the second by weight
-        {"600", "W 150 x 13,0", "373,50", "Não Ok!"},  // none: the heaviest stays
+        {"400", "W 200 x 15,0", "436,50", "Ok!", "0,92"},      // the lightest already passes
+        {"500", "W 250 x 17,9", "519,75", "Ok!", "0,96"},      // the second by weight
+        {"600", "W 150 x 13,0", "373,50", "Não Ok!", "1,61"},  // none: the heaviest stays
     };
     for (const auto& c : cases) {
         shell::MemberWindow* w = make("TForm_I_Laminado");
@@ -65,6 +67,10 @@ TEST_F(MaisLeveWindow, RolledTensionEndsOnTheLightestCoveringSection) {
         EXPECT_EQ(text(w, "R_RdNd"), c.result) << c.Nd;
         EXPECT_EQ(text(w, "resposta1"), QString::fromUtf8(c.verdict)) << c.Nd;
         EXPECT_EQ(w->shown_table()->order_name(), "PESO") << c.Nd;
+        EXPECT_EQ(child<QLabel>(w, "Aproveitamento_R_RdNd")->text(), c.utilisation) << c.Nd;
+        EXPECT_TRUE(dialogs.reports.back().contains(
+            QStringLiteral("Maior aproveitamento: %1 em Rd(Nd)\n").arg(c.utilisation)))
+            << dialogs.reports.back().toStdString();
     }
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }

@@ -115,7 +115,7 @@ const MenuEntry kMenu[] = {
     {"Arquivo", "Sair1", "Sair", true, false},
     {"", "Ao1", "Aço", true, false},
     {"Norma", "NBR88001", "NBR 8800:1986", true, true},
-    {"Norma", "NBR1", "NBR 8800:2005", false, false},
+    {"Norma", "NBR88002", "NBR 8800:2008", true, false},
     {"Ajuda", "Notaes1", "Notações", true, false},
     {"Ajuda", "Conteudo", "Conteúdo", true, false},
     {"Ajuda", "Sobre1", "Sobre", true, false},
@@ -144,12 +144,23 @@ TEST_F(MainWindow, MenuBarHoldsEveryItemInOrderWithItsState) {
     }
 }
 
-TEST_F(MainWindow, TheStandardInForceStaysCheckedWhenClicked) {
-    auto* in_force = main.findChild<QAction*>(QStringLiteral("NBR88001"));
-    in_force->trigger();
-    in_force->trigger();
-    EXPECT_TRUE(in_force->isChecked());
-    EXPECT_FALSE(main.findChild<QAction*>(QStringLiteral("NBR1"))->isEnabled());
+// The two standards exclude each other; the one in force is named in the
+// title (the default, 1986, leaves the title as it always was).
+TEST_F(MainWindow, TheStandardsExcludeEachOther) {
+    auto* old_one = main.findChild<QAction*>(QStringLiteral("NBR88001"));
+    auto* new_one = main.findChild<QAction*>(QStringLiteral("NBR88002"));
+    old_one->trigger();
+    old_one->trigger();
+    EXPECT_TRUE(old_one->isChecked());
+    EXPECT_EQ(main.standard(), checks::Standard::Nbr1986);
+    new_one->trigger();
+    EXPECT_FALSE(old_one->isChecked());
+    EXPECT_TRUE(new_one->isChecked());
+    EXPECT_EQ(main.standard(), checks::Standard::Nbr2008);
+    EXPECT_EQ(main.windowTitle().toStdString(), "Quintaro (Ver 1.5m) — NBR 8800:2008");
+    old_one->trigger();
+    EXPECT_EQ(main.standard(), checks::Standard::Nbr1986);
+    EXPECT_EQ(main.windowTitle().toStdString(), "Quintaro (Ver 1.5m)");
 }
 
 TEST_F(MainWindow, MenuItemsOpenTheirWindowsModally) {

@@ -266,6 +266,27 @@ TEST_F(Member, SteelBoxesAreReadFromTheSteelWindow) {
     EXPECT_FALSE(window.boxes().has("E_aco_missing"));
 }
 
+// The steel shown beside the inputs is the one the check reads; a grade the
+// check refuses shows the check's reason, never a value it would not use.
+TEST_F(Member, SteelLabelFollowsTheGradeAsTheCheckReadsIt) {
+    shell::TForm_U_Laminado window(context);
+    const struct {
+        const char* button;
+        const char* shown;
+    } cases[] = {
+        {"First", "Aço ASTM A36 — fy = 25,00 kN/cm²"},
+        {"Next",
+         "Aço ASTM A572 Gr 50 — fy: '-34,5' não é válido — fy e fu devem ser maiores "
+         "que zero."},
+        {"Last", "Aço AR350 — fy = 35,00 kN/cm²"},
+    };
+    for (const auto& c : cases) {
+        child<QToolButton>(&steel, c.button)->click();
+        EXPECT_EQ(child<QLabel>(&window, "Label_Aco")->text(), QString::fromUtf8(c.shown))
+            << c.button;
+    }
+}
+
 TEST_F(Member, VerdictsAreGreenOkOrRedNotOkAndClearingKeepsTheColour) {
     shell::TForm_I_Laminado window(context);
     QLineEdit* verdict = child<QLineEdit>(&window, "resposta3");

@@ -147,6 +147,15 @@ TEST_F(PanelGuard, EnterInThePickerGoesToTheOneSectionNamedOrSaysNoneIs) {
     picker->completer()->popup()->hide();
     child<QLineEdit>(&window, "Compri_y")->setFocus();
     EXPECT_EQ(text(&window, "R_Perfil"), "W 200 x 15,0");
+    // The same after Enter on a text that names two sections (the list
+    // opens again; Enter in the list closes it without a choice).
+    type_in_picker(&window, "W 2");
+    picker->completer()->popup()->hide();
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_TRUE(picker->completer()->popup()->isVisible());
+    QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
+    child<QLineEdit>(&window, "Compri_y")->setFocus();
+    EXPECT_EQ(text(&window, "R_Perfil"), "W 200 x 15,0");
 }
 
 TEST_F(PanelGuard, TheWeldedPickerOffersTheSeriesShown) {

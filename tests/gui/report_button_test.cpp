@@ -92,8 +92,8 @@ TEST_F(RelatorioButton, AfterAChangeTheReportDescribesWhatTheWindowShows) {
     } cases[] = {
         {"Mdx typed", [this] { set(&rolled, "R_Mdx", "90000"); }, "Mdx = 90000,00 kN*cm",
          "Mdx = 20000,00 kN*cm"},
-        {"steel chosen", [this] { child<QToolButton>(&steel, "Next")->click(); },
-         "Tipo = ASTM A572 Gr 50", "Tipo = ASTM A36"},
+        {"steel chosen", [this] { child<QToolButton>(&steel, "Last")->click(); }, "Tipo = AR350",
+         "Tipo = ASTM A36"},
     };
     for (const auto& c : cases) {
         child<QToolButton>(&steel, "First")->click();

@@ -132,9 +132,10 @@ TEST(LoteAngles, EveryAngleWindow) {
     ASSERT_EQ(o.table.rows.size(), std::size(expected));
     // Inputs written back, then the result columns of the angle windows in
     // their fixed order.
-    const std::vector<std::string> tail(o.table.header.end() - 6, o.table.header.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"R_RdNd", "resposta1", "R_RdNt", "Resposta2",
-                                              "R_espa", "mensagens"}));
+    const std::vector<std::string> tail(o.table.header.end() - 8, o.table.header.end());
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"R_RdNd", "resposta1", "R_RdNt", "Resposta2", "R_espa",
+                                        "mensagens", "aproveitamento", "governante"}));
     for (std::size_t r = 0; r < std::size(expected); ++r) {
         const Expected& e = expected[r];
         SCOPED_TRACE(e.window);

@@ -170,7 +170,8 @@ TEST(LoteStreaming, FileWithoutRowsIsNotASuccess) {
     for (const char* input : {"janela;R_Nd\n", "janela;R_Nd\r\n\r\n\r\n"}) {
         const Outcome o = run_lote(kTables, input);
         EXPECT_EQ(o.status, 1);
-        EXPECT_EQ(parse(o.out).header, (std::vector<std::string>{"janela", "R_Nd", "mensagens"}));
+        EXPECT_EQ(parse(o.out).header, (std::vector<std::string>{"janela", "R_Nd", "mensagens",
+                                                                 "aproveitamento", "governante"}));
         EXPECT_NE(o.err.find("não tem linhas de membros"), std::string::npos) << o.err;
     }
 }

@@ -3,6 +3,7 @@
 // (MR250, fy = 25, fu = 40 kN/cm²) unless --steel says otherwise.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,11 @@ TEST(LoteEndToEnd, EveryFamilyChecked) {
     ASSERT_EQ(t.rows.size(), 5u);
     // Inputs written back, then the result columns in their fixed order.
     EXPECT_EQ(t.header.front(), "janela");
-    const std::vector<std::string> tail(t.header.end() - 11, t.header.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"R_RdNd", "resposta1", "R_RdVd", "resposta2",
-                                              "R_RdMdx", "resposta3", "R_RdMdy", "resposta5",
-                                              "R_Rd_MdNd", "resposta4", "mensagens"}));
+    const std::vector<std::string> tail(t.header.end() - 13, t.header.end());
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"R_RdNd", "resposta1", "R_RdVd", "resposta2", "R_RdMdx",
+                                        "resposta3", "R_RdMdy", "resposta5", "R_Rd_MdNd",
+                                        "resposta4", "mensagens", "aproveitamento", "governante"}));
     EXPECT_EQ(cell(t, 0, "R_RdNd"), "1125,00");
     EXPECT_EQ(cell(t, 0, "resposta1"), "Ok!");
     EXPECT_EQ(cell(t, 0, "R_RdVd"), "-222,75");
@@ -128,6 +130,50 @@ TEST(LoteEndToEnd, FindsTheBundledTablesBesideTheProgram) {
     EXPECT_EQ(cell(parse(o.out), 0, "R_RdNd"), "240,75");
 }
 
+// After every other column: the largest utilisation of the row's check and
+// the result box that governs. Stale values of an earlier run are rewritten.
+//   R1 (see above): Nd = 1125 → 1125/1125 = 1,00 (shear 100/222,75 = 0,45);
+//     Vd = 223 → 223/222,75 = 1,001 (Nd 500/1125 = 0,44), Não Ok!;
+//   R2 = R1 with tw = 8 mm: Q = 1 (bf/2tf = 7,5 < 15,7; h/tw = 35 < 42,1);
+//     Lflx = 1000, rx = √(8000/50) = 12,65, λx = 79,1:
+//     Ne = π²·20500·50/79,1² = 1618 kN; |Nd| = 1300 ≥ 0,73·Ne = 1181 with a
+//     moment: the combined check fails without a ratio;
+//   CS 250 x 52 shear 228,69: 100/228,69 = 0,44;
+//   L 51 x 51 x 6,4 (Ag = 6,09): min(0,9·6,09·25, 0,75·6,09·40) = 137,03:
+//     100/137,03 = 0,73.
+TEST(LoteEndToEnd, UtilisationAndGoverningCheckComeLast) {
+    const char* r2 = "300;150;8;10;50;39;8000;500;530;66;600;102;10";
+    const std::string input =
+        std::string("janela;aproveitamento;perfil;Compri_x;Compri_y;Compri_z;R_Nd;R_Vd;R_Mdx;") +
+        kOwnSection + ";governante\n" + "TForm_I_Laminado;9;;0;0;0;1125;-100;0;" + kOwnValues +
+        ";X\n" + "TForm_I_Laminado;;;0;0;0;500;-223;0;" + kOwnValues + ";\n" +
+        "TForm_I_Laminado;;;1000;100;100;-1300;0;100;" + r2 + ";\n" +
+        "TI_Soldado;;CS 250 x 52;0;0;0;0;100;0;;;;;;;;;;;;;;\n" +
+        "TL_Laminado;;L 51 x 51 x 6,4;100;100;;100;;;;;;;;;;;;;;;;\n" +
+        "TForm_I_Laminado;;;0.5;0;0;-10;0;0;" + kOwnValues + ";\n" +
+        "TForm_X;;;;;;;;;;;;;;;;;;;;;;\n";
+    Outcome o = run_lote(tables(), input);
+    auto t = parse(o.out);
+    ASSERT_EQ(t.rows.size(), 7u) << o.err;
+    ASSERT_GE(t.header.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(t.header.end() - 3, t.header.end()),
+              (std::vector<std::string>{"mensagens", "aproveitamento", "governante"}));
+    EXPECT_EQ(std::count(t.header.begin(), t.header.end(), "aproveitamento"), 1);
+    const struct {
+        const char* utilisation;
+        const char* governing;
+    } expected[] = {
+        {"1,00", "R_RdNd"}, {"1,00", "R_RdVd"}, {"", "R_Rd_MdNd"},
+        {"0,44", "R_RdVd"}, {"0,73", "R_RdNd"}, {"", ""},  // stopped: Compri_x is no number
+        {"", ""},                                          // unknown window
+    };
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        EXPECT_EQ(cell(t, r, "aproveitamento"), expected[r].utilisation) << r;
+        EXPECT_EQ(cell(t, r, "governante"), expected[r].governing) << r;
+    }
+    EXPECT_EQ(cell(t, 1, "resposta2"), "Não Ok!");
+}
+
 TEST(LoteEndToEnd, BadCommandLineOrFileExitsTwo) {
     const std::string ok = "janela;R_Nd\nTForm_I_Laminado;1\n";
     std::string late_fault = "janela;R_Nd\n";
@@ -163,6 +209,47 @@ TEST(LoteEndToEnd, BadCommandLineOrFileExitsTwo) {
         EXPECT_EQ(o.status, 2) << c.name;
         EXPECT_EQ(o.out, "") << c.name;  // nothing half written
         EXPECT_NE(o.err.find(c.says), std::string::npos) << c.name << ": " << o.err;
+    }
+}
+
+// The standard per run (--norma) and per row (the norma column). R1 in
+// tension, Nd = 500 kN, MR250: 1986: 0,9·50·25 = 1125,00; 2008:
+// min(50·25/1,10, 50·40/1,35) = 1136,36; 2008 with Ct = 0,90 and An = 40:
+// 0,9·40·40/1,35 = 1066,67.
+TEST(LoteEndToEnd, StandardPerRunAndPerRow) {
+    const std::string input = std::string("janela;norma;R_Nd;R_Ct;R_An;") + kOwnSection + "\n" +
+                              "TForm_I_Laminado;;500;;;" + kOwnValues + "\n" +
+                              "TForm_I_Laminado;2008;500;0,90;40;" + kOwnValues + "\n" +
+                              "TForm_I_Laminado;1986;500;;;" + kOwnValues + "\n" +
+                              "TForm_I_Laminado;2005;500;;;" + kOwnValues + "\n";
+    const struct {
+        const char* norma;
+        const char* first_row;
+    } runs[] = {{"", "1125,00"}, {" --norma 1986", "1125,00"}, {" --norma 2008", "1136,36"}};
+    for (const auto& run : runs) {
+        Outcome o = run_lote(tables() + run.norma + " -", input);
+        EXPECT_EQ(o.status, 1) << run.norma << o.err;  // the 2005 row is not checked
+        auto t = parse(o.out);
+        ASSERT_EQ(t.rows.size(), 4u);
+        EXPECT_EQ(cell(t, 0, "R_RdNd"), run.first_row) << run.norma;
+        EXPECT_EQ(cell(t, 1, "R_RdNd"), "1066,67") << run.norma;
+        EXPECT_EQ(cell(t, 2, "R_RdNd"), "1125,00") << run.norma;
+        EXPECT_EQ(cell(t, 3, "R_RdNd"), "") << run.norma;
+        EXPECT_EQ(cell(t, 3, "mensagens"), "norma desconhecida: '2005' (use 1986 ou 2008)");
+        EXPECT_EQ(t.header[1], "norma");
+    }
+    const struct {
+        const char* args;
+        const char* says;
+    } refused[] = {
+        {" --norma 1999", "--norma: '1999' não é uma norma conhecida"},
+        {" --norma 2008 --reports rel", "--reports: o relatório de cálculo pela NBR 8800:2008"},
+    };
+    for (const auto& r : refused) {
+        Outcome o = run_lote(tables() + r.args + " -", input);
+        EXPECT_EQ(o.status, 2) << r.args;
+        EXPECT_EQ(o.out, "") << r.args;
+        EXPECT_NE(o.err.find(r.says), std::string::npos) << o.err;
     }
 }
 

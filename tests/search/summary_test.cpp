@@ -109,7 +109,16 @@ TEST(SearchSummary, CountsTheRejectedByFailingCheckAndByMessage) {
         {"P1", 10, 1, fails(100, 50), false, false, {"esbelto\n(5.3.5)"}},
         {"P2", 20, 2, fails(50, 50), false, false, {"esbelto\n(5.3.5)", "outro"}},
         {"P3", 30.5, 3, fails(100, 99), false, false, {}},
-        {"P4", 40, 4, covering(), false, false, {"seu aviso"}},
+        {"P4",
+         40,
+         4,
+         changed([](CheckValues& v) {
+             v.governing = "R_RdMdx";
+             v.utilisation = 0.8749;
+         }),
+         false,
+         false,
+         {"seu aviso"}},
         {"P5", 50, 5, covering(), false, false, {}},
     });
     driver.boxes = {{"R_Nd", "-100"}, {"R_Vd", "0"}, {"R_Mdx", "100"}, {"R_Mdy", "0"}};
@@ -120,6 +129,7 @@ TEST(SearchSummary, CountsTheRejectedByFailingCheckAndByMessage) {
     EXPECT_EQ(record.sections.back().messages, std::vector<std::string>{"seu aviso"});
     EXPECT_EQ(search_summary(out, record, label),
               "Perfil encontrado: P4 (40 kgf/m)\n"
+              "Maior aproveitamento: 0,87 em <R_RdMdx>\n"
               "\n"
               "Perfis mais leves rejeitados: 3\n"
               "Não atendem em (um perfil pode falhar em mais de uma verificação):\n"
@@ -134,15 +144,21 @@ TEST(SearchSummary, CountsTheRejectedByFailingCheckAndByMessage) {
 // P1 fails on shear; the walk ends on P2 (P3 is heavier).
 TEST(SearchSummary, TellsWhereAWalkEndedThatFoundNothing) {
     const CheckValues short_shear = changed([](CheckValues& v) { v.shear = 1; });
+    // A combined check failed without a ratio governs with no utilisation.
+    const CheckValues unbounded = changed([](CheckValues& v) {
+        v.shear = 1;
+        v.governing = "R_Rd_MdNd";
+    });
     const struct {
         const char* name;
         std::vector<FakeRow> rows;
         const char* first_line;
     } cases[] = {
         {"end of table",
-         {{"P1", 10, 1, short_shear}, {"P2", 20, 2, short_shear}},
+         {{"P1", 10, 1, short_shear}, {"P2", 20, 2, unbounded}},
          "Nenhum perfil do catálogo atende às solicitações.\nFica na janela o mais pesado: P2 "
-         "(20 kgf/m), que não atende em <R_RdVd>.\n"},
+         "(20 kgf/m), que não atende em <R_RdVd>.\nGoverna <R_Rd_MdNd>, que falhou sem "
+         "aproveitamento definido.\n"},
         {"stopped",
          {{"P1", 10, 1, short_shear}, {"P2", 20, 2, covering(), false, true}, {"P3", 30, 3}},
          "Busca interrompida em P2 (20 kgf/m): a verificação parou (veja a mensagem).\n"},

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <vector>
 
 #include "catalogue_source.h"
+#include "checks/frame.h"
 #include "columns.h"
+#include "common/decimal.h"
 #include "common/windows1252.h"
 #include "csv.h"
 #include "lote.h"
@@ -55,7 +58,18 @@ std::string too_many_fields(const Record& record, std::size_t header_size) {
            std::to_string(record.size) + " > " + std::to_string(header_size) + ")";
 }
 
-Result<Scan> scan(std::istream& in) {
+// The standard of a row: its `norma` cell, or the run's when the row leaves
+// it empty or the file has no such column; nullopt for a text that names no
+// standard.
+std::optional<checks::Standard> row_standard(const Header& header, const Record& record,
+                                             checks::Standard run) {
+    if (!header.standard || *header.standard >= record.size)
+        return run;
+    const std::string_view text = trim_blanks(record[*header.standard]);
+    return text.empty() ? std::optional(run) : checks::parse_standard(text);
+}
+
+Result<Scan> scan(std::istream& in, checks::Standard run) {
     CsvReader reader(in);
     Record record;
     if (!reader.next(record)) {
@@ -68,24 +82,30 @@ Result<Scan> scan(std::istream& in) {
     Scan s;
     s.header = std::move(header.value());
     const std::size_t columns = s.header.columns.size();
-    const auto all = checks::window_descriptors();
-    std::vector<bool> present(all.size(), false);
+    std::vector<bool> present(std::size(checks::kStandards) * checks::kWindowCount, false);
     while (reader.next(record)) {
         if (record.size > columns)
             return Result<Scan>::failure(too_many_fields(record, columns));
         ++s.rows;
         if (s.header.window >= record.size)
             continue;
+        const auto standard = row_standard(s.header, record, run);
+        if (!standard)
+            continue;
         const checks::WindowDescriptor* w =
-            checks::find_window(trim_blanks(record[s.header.window]));
+            checks::find_window(trim_blanks(record[s.header.window]), *standard);
         if (w != nullptr)
-            present[static_cast<std::size_t>(w - all.data())] = true;
+            present[static_cast<std::size_t>(*standard) * checks::kWindowCount +
+                    checks::index_of(w->kind)] = true;
     }
     if (!reader.error().empty())
         return Result<Scan>::failure(reader.error());
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (present[i])
-            s.windows.push_back(&all[i]);
+    for (const checks::Standard standard : checks::kStandards) {
+        for (const checks::WindowDescriptor& w : checks::window_descriptors(standard)) {
+            if (present[static_cast<std::size_t>(standard) * checks::kWindowCount +
+                        checks::index_of(w.kind)])
+                s.windows.push_back(&w);
+        }
     }
     s.windows1252 = !reader.had_bom() && !reader.utf8();
     s.bom = reader.had_bom();
@@ -143,7 +163,8 @@ bool search_lightest(const WindowLayout& layout, CatalogueFile& file, RowBoxes& 
             boxes.clear_verdict(r.verdict);
     }
     CatalogueWalk walk(layout, file, boxes, messages, state);
-    switch (search::find_lightest(layout.window().class_name, walk, messages).end) {
+    switch (
+        search::find_lightest(layout.window().kind, layout.window().standard, walk, messages).end) {
         case search::SearchEnd::Passed:
         case search::SearchEnd::EndOfTable:
         case search::SearchEnd::InvalidLength:
@@ -194,6 +215,8 @@ class Batch {
         for (std::string_view column : output_.results)
             writer_.field(column);
         writer_.field(kMessagesColumn);
+        writer_.field(kUtilisationColumn);
+        writer_.field(kGoverningColumn);
         output_failed_ = !writer_.end_record();
         return !output_failed_;
     }
@@ -208,8 +231,14 @@ class Batch {
         layout_ = nullptr;
         checked_ = false;
         const std::string_view window_name = cells_[scan_.header.window];
-        const checks::WindowDescriptor* window = checks::find_window(window_name);
-        if (window == nullptr) {
+        const auto standard = row_standard(scan_.header, record, settings_.standard);
+        const checks::WindowDescriptor* window =
+            standard ? checks::find_window(window_name, *standard) : nullptr;
+        if (!standard) {
+            messages_.shown.push_back("norma desconhecida: '" +
+                                      std::string(cells_[*scan_.header.standard]) +
+                                      "' (use 1986 ou 2008)");
+        } else if (window == nullptr) {
             messages_.shown.push_back("janela desconhecida: '" + std::string(window_name) + "'");
         } else {
             layout_ = find_layout(*window);
@@ -221,7 +250,13 @@ class Batch {
         if (!checked_)
             outcome.all_checked = false;
         // A check that stopped leaves a half-computed state: no report of it.
-        if (checked_ && settings_.reports != nullptr) {
+        if (checked_ && settings_.reports != nullptr &&
+            window->standard != checks::Standard::Nbr1986) {
+            messages_.shown.push_back("relatório não gravado: o relatório de cálculo pela " +
+                                      std::string(checks::standard_name(window->standard)) +
+                                      " ainda não está disponível");
+            outcome.all_checked = false;
+        } else if (checked_ && settings_.reports != nullptr) {
             const Status written = settings_.reports->write(number, *window, *state_);
             if (!written) {
                 messages_.shown.push_back("relatório não gravado: " + written.error());
@@ -245,6 +280,8 @@ class Batch {
             writer_.field("");
         writer_.field(text_("LOTE INTERROMPIDO: " + std::string(reason) +
                             "; este resultado está incompleto: refaça o lote"));
+        writer_.field("");
+        writer_.field("");
         return writer_.end_record() && writer_.flush();
     }
 
@@ -310,7 +347,7 @@ class Batch {
                    boxes_);
         state_ = window.make_state();
         checked_ = settings_.lightest ? search_lightest(layout, *file, boxes_, messages_, *state_)
-                                      : checks::check(window.kind, boxes_, messages_, *state_);
+                                      : checks::check(window, boxes_, messages_, *state_);
     }
 
     bool write_row(const Record& record) {
@@ -330,7 +367,23 @@ class Batch {
             writer_.field(layout_ ? box_text(layout_->result_slots()[k]) : std::string_view());
         join_messages(messages_.shown, joined_);
         writer_.field(text_(joined_));
+        write_governing();
         return writer_.end_record();
+    }
+
+    // The row that governs a check that ran to its end: its utilisation with
+    // two decimals ("" for a row that failed without one) and its result box.
+    // A check that stopped or did not run leaves both empty.
+    void write_governing() {
+        const checks::RowRecord* governing = checked_ && state_ ? state_->governing_row() : nullptr;
+        if (governing == nullptr) {
+            writer_.field("");
+            writer_.field("");
+            return;
+        }
+        utilisation_ = governing->ratio ? format_decimal(*governing->ratio) : std::string();
+        writer_.field(utilisation_);
+        writer_.field(governing->box);
     }
 
     std::string_view box_text(int slot) {
@@ -351,6 +404,7 @@ class Batch {
     RowBoxes boxes_;
     CollectedMessages messages_;
     std::string joined_;
+    std::string utilisation_;
     const WindowLayout* layout_ = nullptr;
     std::unique_ptr<checks::WorkingState> state_;
     bool checked_ = false;
@@ -362,7 +416,7 @@ class Batch {
 Result<BatchOutcome> run_batch(std::istream& in, std::ostream& out, std::ostream& err,
                                const BatchSettings& settings) {
     const std::istream::pos_type start = in.tellg();
-    auto scanned = scan(in);
+    auto scanned = scan(in, settings.standard);
     if (!scanned)
         return Result<BatchOutcome>::failure(scanned.error());
     const Scan& s = scanned.value();

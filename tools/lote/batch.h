@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "checks/standard.h"
 #include "common/result.h"
 
 // The batch itself: a CSV file of members read, checked and written one row
@@ -18,6 +19,8 @@ struct BatchSettings {
     Catalogues& catalogues;
     bool lightest = false;          // each row is its window's lightest-section search
     RowReports* reports = nullptr;  // the report of every row checked
+    // The standard of a row whose `norma` column is empty or missing.
+    checks::Standard standard = checks::kDefaultStandard;
 };
 
 struct BatchOutcome {

@@ -264,7 +264,7 @@ bool CatalogueWalk::eof() const {
 }
 
 bool CatalogueWalk::calculate() {
-    return checks::check(layout_.window().kind, boxes_, messages_, state_);
+    return checks::check(layout_.window(), boxes_, messages_, state_);
 }
 
 search::CheckValues CatalogueWalk::values() const {

@@ -32,12 +32,14 @@ const std::vector<std::string_view>& box_names() {
             if (!name.empty() && std::find(out.begin(), out.end(), name) == out.end())
                 out.push_back(name);
         };
-        for (const checks::WindowDescriptor& w : checks::window_descriptors()) {
-            add(w.series_box);
-            for (const checks::PanelField& p : w.panel)
-                add(p.box);
-            for (std::string_view input : w.inputs)
-                add(input);
+        for (const checks::Standard standard : checks::kStandards) {
+            for (const checks::WindowDescriptor& w : checks::window_descriptors(standard)) {
+                add(w.series_box);
+                for (const checks::PanelField& p : w.panel)
+                    add(p.box);
+                for (std::string_view input : w.inputs)
+                    add(input);
+            }
         }
         for (std::string_view steel :
              {checks::kSteelNameBox, checks::kSteelFyBox, checks::kSteelFuBox})
@@ -53,8 +55,10 @@ InputColumn match(std::string_view raw) {
         if (name == result)
             return {result, ColumnKind::Result};
     }
-    if (name == kMessagesColumn)
-        return {kMessagesColumn, ColumnKind::Result};
+    for (std::string_view written : {kMessagesColumn, kUtilisationColumn, kGoverningColumn}) {
+        if (name == written)
+            return {written, ColumnKind::Result};
+    }
     for (const RowColumn& column : kRowColumns) {
         if (same_name(name, column.name))
             return {column.name, column.kind};
@@ -101,9 +105,10 @@ std::string_view trim_blanks(std::string_view s) {
     return s;
 }
 
-// The spacer thickness of a pair of angles belongs to the section.
+// The spacer thickness of a pair of angles belongs to the section; Ct, An,
+// Cb and the second-order check box qualify a check, they ask for none.
 bool is_action_or_length(std::string_view box) {
-    return box != "R_e";
+    return box != "R_e" && box != "R_Ct" && box != "R_An" && box != "R_Cb" && box != "SegundaOrdem";
 }
 
 Result<Header> read_header(std::span<const std::string> names) {
@@ -135,6 +140,8 @@ Result<Header> read_header(std::span<const std::string> names) {
         }
         if (column.kind == ColumnKind::Section)
             header.section = i;
+        if (column.kind == ColumnKind::Standard)
+            header.standard = i;
         header.columns.push_back(column);
     }
     if (!have_window)

@@ -30,6 +30,9 @@ constexpr OptionSpec kOptions[] = {
      "grava o relatório de cálculo (RTF) de cada linha verificada, por exemplo\n"
      "0007-TForm_I_Laminado-W_150_x_13,0.rtf"},
     {"--pdf", "", nullptr, &Options::pdf, false, "", "com --reports, grava também um PDF"},
+    {"--norma", "ANO", &Options::norma, nullptr, false, "--norma precisa do ano: 1986 ou 2008",
+     "a norma das linhas sem a coluna 'norma' (ou com ela vazia): 1986 (o padrão)\n"
+     "ou 2008; a coluna 'norma' de uma linha vale para ela"},
     {"--output", "ARQUIVO", &Options::output, nullptr, false, "--output precisa de um arquivo",
      "grava o resultado nesse arquivo, que só aparece (ou é substituído) quando\n"
      "o lote termina; sem a opção, o resultado vai para a saída padrão"},
@@ -85,6 +88,22 @@ Result<Options> parse_command_line(const std::vector<std::string>& args,
         options.input = "-";
     if (options.pdf && options.reports_dir.empty())
         return Result<Options>::failure("--pdf precisa de --reports");
+    if (!options.norma.empty()) {
+        const auto standard = checks::parse_standard(options.norma);
+        if (!standard) {
+            return Result<Options>::failure("--norma: '" + options.norma +
+                                            "' não é uma norma conhecida (use 1986 ou 2008)");
+        }
+        options.standard = *standard;
+    }
+    // The report writers follow NBR 8800:1986: a report of theirs would
+    // describe a check that was not made.
+    if (options.standard != checks::Standard::Nbr1986 && !options.reports_dir.empty()) {
+        return Result<Options>::failure(
+            "--reports: o relatório de cálculo pela " +
+            std::string(checks::standard_name(options.standard)) +
+            " ainda não está disponível; retire --reports ou use --norma 1986");
+    }
     return options;
 }
 

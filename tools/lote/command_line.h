@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/standard.h"
 #include "common/result.h"
 
 // The command line of quintaro-lote.
@@ -16,6 +17,9 @@ struct Options {
     bool lightest = false;    // search each row's catalogue for its lightest passing section
     std::string reports_dir;  // --reports: one calculation report per row; "" = none
     bool pdf = false;         // --pdf: a PDF beside each report
+    std::string norma;        // --norma as typed; "" = 1986
+    // The standard of the rows without a `norma` of their own.
+    checks::Standard standard = checks::kDefaultStandard;
 };
 
 // Parses the arguments after the program name; fails with the reason for a

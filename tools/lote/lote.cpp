@@ -201,7 +201,8 @@ int run(const std::vector<std::string>& args, const std::string& default_tables,
     std::ostream& destination = output ? static_cast<std::ostream&>(output->stream) : out;
 
     Catalogues catalogues(options->tables_dir);
-    const BatchSettings settings{*steel, catalogues, options->lightest, reports.get()};
+    const BatchSettings settings{*steel, catalogues, options->lightest, reports.get(),
+                                 options->standard};
     auto batch = run_batch(*input, destination, err, settings);
     if (!batch)
         return fail(batch.error());

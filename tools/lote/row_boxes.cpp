@@ -6,6 +6,7 @@
 
 #include "catalogue_source.h"
 #include "checks/frame.h"
+#include "checks/windows.h"
 #include "common/windows1252.h"
 
 namespace quintaro::lote {
@@ -245,9 +246,14 @@ void fill_boxes(const WindowLayout& layout, const RowCells& cells, const SteelBo
         const bool typed = s.column != kNoColumn && !cells[s.column].empty();
         boxes.set(s.slot, typed ? cells[s.column] : steel_texts[i]);
     }
-    for (const WindowLayout::Fed& input : layout.inputs()) {
+    // An input the row leaves empty or lacks reads as the window shows it
+    // before anything is typed.
+    const auto& inputs = layout.inputs();
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const WindowLayout::Fed& input = inputs[i];
         const bool typed = input.column != kNoColumn && !cells[input.column].empty();
-        boxes.set(input.slot, typed ? cells[input.column] : std::string_view("0,00"));
+        boxes.set(input.slot,
+                  typed ? cells[input.column] : checks::input_default(layout.window().inputs[i]));
     }
 }
 
