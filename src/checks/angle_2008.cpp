@@ -140,7 +140,7 @@ nbr::AngleInput read(WindowKind kind, nbr::AngleWindow window, const Boxes& boxe
         }
     }
     in.lc = read_optional(boxes, kConnectionLengthBox, true);
-    in.An = read_optional(boxes, kNetAreaBox, false);
+    in.An = read_optional(boxes, kAnBox, false);
     return in;
 }
 

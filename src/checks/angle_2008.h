@@ -5,6 +5,7 @@
 
 #include "checks/boxes.h"
 #include "checks/frame.h"
+#include "checks/member_2008.h"
 #include "checks/nbr8800_2008/angle_member.h"
 #include "checks/window_kind.h"
 
@@ -17,13 +18,12 @@
 // shown as messages.
 namespace quintaro::checks {
 
-// The inputs only the 2008 check reads.
-inline constexpr std::string_view kConnectionLengthBox = "R_lc";  // ℓc, cm; empty: Ct = 0,60
-inline constexpr std::string_view kNetAreaBox = "R_An";     // An of one angle, cm²; empty: Ag
-inline constexpr std::string_view kLoadingBox = "Ligacao";  // single angles
+// The inputs only the 2008 angle check reads. It also reads
+// kTorsionLengthBox (KzLz, cm: empty means Lfly, 0 torsion restrained) and
+// kAnBox (the net area of one angle, cm²: empty means Ag) of member_2008.h.
+inline constexpr std::string_view kConnectionLengthBox = "R_lc";    // ℓc, cm; empty: Ct = 0,60
+inline constexpr std::string_view kLoadingBox = "Ligacao";          // single angles
 inline constexpr std::string_view kConnectedLegBox = "Aba_ligada";  // TL2_Laminado
-// KzLz, cm: empty means Lfly, 0 means torsion restrained.
-inline constexpr std::string_view kTorsionLengthBox = "Compri_t";
 
 // The choices of Ligacao; an empty box is the first.
 inline constexpr std::string_view kPlanarTrussText = "Uma aba ligada — treliça plana";
@@ -37,16 +37,15 @@ inline constexpr std::string_view kLegTexts[] = {"d", "bf"};
 // The input boxes of the angle windows under 2008, in the order a window
 // shows them and a batch file names its columns.
 inline constexpr std::string_view kSingleAngleInputs2008[] = {
-    "Compri_x",  "Compri_y",           kTorsionLengthBox, "R_Nd",
-    kLoadingBox, kConnectionLengthBox, kNetAreaBox};
+    "Compri_x", "Compri_y", kTorsionLengthBox, "R_Nd", kLoadingBox, kConnectionLengthBox, kAnBox};
 inline constexpr std::string_view kUnequalAngleInputs2008[] = {
     "Compri_x",  "Compri_y",       kTorsionLengthBox,    "R_Nd",
-    kLoadingBox, kConnectedLegBox, kConnectionLengthBox, kNetAreaBox};
+    kLoadingBox, kConnectedLegBox, kConnectionLengthBox, kAnBox};
 inline constexpr std::string_view kPairInputs2008[] = {
-    "Compri_x", "Compri_y", kTorsionLengthBox, "R_Nd", "R_e", kConnectionLengthBox, kNetAreaBox};
+    "Compri_x", "Compri_y", kTorsionLengthBox, "R_Nd", "R_e", kConnectionLengthBox, kAnBox};
 inline constexpr std::string_view kPairTwoForceInputs2008[] = {
     "Compri_x", "Compri_y", kTorsionLengthBox,    "R_Nd",
-    "R_Ntd",    "R_e",      kConnectionLengthBox, kNetAreaBox};
+    "R_Ntd",    "R_e",      kConnectionLengthBox, kAnBox};
 
 // Working state of an angle window checked to NBR 8800:2008: what was read
 // and everything the check found, by the symbols of nbr8800_2008/.
