@@ -29,15 +29,15 @@ constexpr checks::WindowTable<SearchVariant> kVariants = {{
     // tension: Nd = 0 is judged as compression.
     {WindowKind::U_Laminado, MemberAndSlenderness, Positive, kByWeightTag},
     {WindowKind::I_Soldado, Member, NotNegative, kWelded},
-    {WindowKind::L_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
-    {WindowKind::L2_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
-    {WindowKind::LT_Laminado, TwoForceVerdicts, NotNegative, kByWeightTag},
-    {WindowKind::LU_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
-    {WindowKind::LX_Laminado, AxialVerdicts, NotNegative, kCrossWalk},
-    {WindowKind::L2T_Ma_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
-    {WindowKind::L2T_Me_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
-    {WindowKind::L2U_Ma_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
-    {WindowKind::L2U_Me_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
+    {WindowKind::L_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::LT_Laminado, CompressionAndTension, NotNegative, kByWeightTag},
+    {WindowKind::LU_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::LX_Laminado, Axial, NotNegative, kCrossWalk},
+    {WindowKind::L2T_Ma_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2T_Me_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2U_Ma_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L2U_Me_Laminado, Axial, NotNegative, kByWeightTag},
 }};
 static_assert(checks::keyed_by_window(kVariants));
 

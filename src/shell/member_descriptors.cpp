@@ -170,10 +170,11 @@ constexpr InputBox kUnequalAngleInputs2008[] = {
     {kConnection, "R_lc", "ℓc", "cm", kConnectionLengthHint},
     {kConnection, "R_An", "An", "cm²", kAngleNetAreaHint},
 };
+// The pairs mark the net area of one angle as the panel marks its data.
 constexpr InputBox kPairInputs2008[] = {
     {kLengths, "Compri_t", "Lflz", "cm", kAngleTorsionHint},
     {kConnection, "R_lc", "ℓc", "cm", kConnectionLengthHint},
-    {kConnection, "R_An", "An", "cm²", kAngleNetAreaHint},
+    {kConnection, "R_An", "An*", "cm²", kAngleNetAreaHint},
 };
 
 struct AddedInputs {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "checks/angle_2008.h"
+#include "checks/windows.h"
 #include "common/decimal.h"
 #include "testing/map_boxes.h"
 #include "testing/near.h"
@@ -474,6 +475,98 @@ TEST(Angle2008Windows, RefusedTexts) {
     EXPECT_EQ(r.boxes.text("resposta1"), "Não Ok!");
     ASSERT_FALSE(r.messages.shown.empty());
     EXPECT_NE(r.messages.shown.back().find("An deve ser"), std::string::npos);
+}
+
+// Each window as the table of NBR 8800:2008 gives it: the panel filled from
+// the catalogue row through the window's own fields (the "Me" windows show
+// the turned angle), every input at its empty-window text, then the forces
+// and lengths typed. The equal-leg rows repeat ResultsFromTheBoxes; the
+// pairs of L 102 x 76 x 6,4 (e = 8 mm, Lflx = Lfly = 250, Lflz empty) are
+// these hand calculations: Q = 0,908386 (leg d, group 3), J = 2·(10,2 + 7,62 −
+// 0,635)·0,635³/3 = 2,93346, Nez = 7 700·J/r0²,
+//   T Ma: s = 1,84 + 0,4, Ix 228, Iy 220,184, y0 = 3,10 − 0,3175; Nex 720,086,
+//         Neyz 486,942 governs: λ0 1,00831, χ 0,65342 → 294,080; ½·(250/3,17808)·1,62;
+//   T Me: s = 3,10 + 0,4, Ix 110,8, Iy 495,050, y0 = 1,84 − 0,3175; Nex 349,937
+//         governs (Neyz 705,523): λ0 1,18943, χ 0,55314 → 248,949; ½·(250/2,25446)·1,62;
+//   U Ma: s = 7,62 + 0,4 − 1,84 = 6,18, Iy 943,394; Neyz 361,148 governs (Nex 720,086):
+//         λ0 1,17082, χ 0,56340 → 253,568; ½·(250/3,23399)·1,62;
+//   U Me: s = 10,2 + 0,4 − 3,10 = 7,5, Iy 1 454,25; Neyz 304,113 governs (Nex 349,937):
+//         λ0 1,27590, χ 0,50593 → 227,699; ½·(250/2,25446)·1,62.
+TEST(Angle2008Windows, EveryWindowFromItsTable) {
+    using Row = std::vector<std::pair<std::string, std::string>>;
+    const Row l76 = {{"BITOLA", "L 76 x 76 x 6,4"},
+                     {"BF", "76,2"},
+                     {"TF", "6,35"},
+                     {"AREA", "9,29"},
+                     {"I_XY", "51,2"},
+                     {"RZ", "1,49"},
+                     {"XY", "2,12"}};
+    const Row l102 = {{"BITOLA", "L 102 x 76 x 6,4"},
+                      {"BW", "102"},
+                      {"BF", "76,2"},
+                      {"TF", "6,35"},
+                      {"AG", "10,9"},
+                      {"IX", "114"},
+                      {"IY", "55,4"},
+                      {"X", "1,84"},
+                      {"Y", "3,10"},
+                      {"RZ", "1,62"}};
+    const Texts pair250 = {{"R_Nd", "-50"}, {"Compri_x", "250"}, {"Compri_y", "250"}, {"R_e", "8"}};
+    const struct {
+        WindowKind kind;
+        const Row& row;
+        Texts typed;
+        double RdNd;
+        std::optional<double> espa;
+    } rows[] = {
+        {WindowKind::L_Laminado, l76, {{"R_Nd", "-50"}, {"Compri_x", "185,462"}}, -84.7176, {}},
+        {WindowKind::L2_Laminado, l102, {{"R_Nd", "-50"}, {"Compri_x", "150"}}, -110.023, {}},
+        {WindowKind::LT_Laminado,
+         l76,
+         {{"R_Nd", "50"}, {"Compri_x", "100"}, {"Compri_y", "300"}, {"R_e", "8"}},
+         -267.695,
+         64.8939},
+        {WindowKind::LU_Laminado,
+         l76,
+         {{"R_Nd", "-50"}, {"Compri_x", "100"}, {"Compri_y", "500"}, {"R_e", "8"}},
+         -244.438,
+         58.6623},
+        {WindowKind::LX_Laminado,
+         l76,
+         {{"R_Nd", "-50"}, {"Compri_x", "150"}, {"Compri_y", "150"}, {"R_e", "8"}},
+         -332.084,
+         37.6656},
+        {WindowKind::L2T_Ma_Laminado, l102, pair250, -294.080, 63.7178},
+        {WindowKind::L2T_Me_Laminado, l102, pair250, -248.949, 89.8221},
+        {WindowKind::L2U_Ma_Laminado, l102, pair250, -253.568, 62.6161},
+        {WindowKind::L2U_Me_Laminado, l102, pair250, -227.699, 89.8221},
+    };
+    for (const auto& r : rows) {
+        const checks::WindowDescriptor& window =
+            checks::descriptor(r.kind, checks::Standard::Nbr2008);
+        SCOPED_TRACE(std::string(window.class_name));
+        AngleRun2008 run;
+        run.boxes.set({{"tipo_aco", "MR250"}, {"fy_aco", "25"}, {"fu_aco", "40"}});
+        for (const checks::PanelField& f : window.panel) {
+            for (const auto& [field, text] : r.row) {
+                if (field == f.field)
+                    run.boxes.set_text(f.box, text);
+            }
+        }
+        for (std::string_view input : window.inputs)
+            run.boxes.set_text(input, checks::input_default(input));
+        for (const auto& [box, text] : r.typed)
+            run.boxes.set_text(box, text);
+        auto state = window.make_state();
+        ASSERT_TRUE(checks::check(window, run.boxes, run.messages, *state))
+            << run.messages.shown.front();
+        EXPECT_TRUE(run.messages.shown.empty()) << run.messages.shown.front();
+        expect_box(run, "R_RdNd", r.RdNd, window.class_name.data());
+        EXPECT_EQ(run.boxes.text("resposta1"), "Ok!");
+        if (r.espa)
+            expect_box(run, "R_espa", r.espa, window.class_name.data());
+        ASSERT_NE(dynamic_cast<checks::AngleState2008*>(state.get()), nullptr);
+    }
 }
 
 }  // namespace
