@@ -149,6 +149,26 @@ TEST(Angle2008Windows, ResultsFromTheBoxes) {
          {},
          "Ok!",
          nullptr},
+        // An just under Ag: 0,788·9,28·40/1,35 = 216,68 > 211,136 (yield governs).
+        {"t-An9.28",
+         WindowKind::L_Laminado,
+         kEqual,
+         {{"R_Nd", "100"}, {"R_lc", "10"}, {"R_An", "9,28"}},
+         211.136,
+         {},
+         {},
+         "Ok!",
+         nullptr},
+        // A U pair in tension: 2·186,785, spacing 300·1,49 = 447.
+        {"U-t",
+         WindowKind::LU_Laminado,
+         kEqual,
+         {{"R_Nd", "100"}, {"R_lc", "10"}, {"R_An", "8"}, {"R_e", "8"}},
+         373.570,
+         {},
+         447.0,
+         "Ok!",
+         nullptr},
         // An empty is Ag: 0,788·9,29·40/1,35 = 216,903 > 211,136 (yield governs).
         // L/rz around 300: 446/1,49 = 299,3; 448/1,49 = 300,7.
         {"t-L446",
