@@ -20,7 +20,11 @@ esac
 bash scripts/install-deps.sh --test
 
 build=build/release
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
+# The packager's build: the two programs and their data, without the tests
+# and benchmarks (those are built with warnings as errors and run by
+# scripts/test.sh).
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUINTARO_BUILD_TESTS=OFF \
+    -DQUINTARO_BUILD_BENCH=OFF
 cmake --build "$build" --parallel "$(nproc)"
 rm -f "$build"/quintaro_*.deb
 (cd "$build" && cpack -G DEB)
