@@ -113,12 +113,39 @@ void BM_Check(benchmark::State& st, WindowKind kind) {
         benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
 }
 
+// The same members checked to NBR 8800:2008, the inputs it adds at the
+// window's defaults (the welded VS in pure compression: Annex F's web).
+void BM_Check2008(benchmark::State& st, WindowKind kind) {
+    using quintaro::checks::Standard;
+    Boxes b = member_boxes(kind);
+    Silent m;
+    const auto& window = quintaro::checks::descriptor(kind, Standard::Nbr2008);
+    for (std::string_view input : window.inputs) {
+        if (!b.has(input))
+            b.set_text(input, quintaro::checks::input_default(input));
+    }
+    auto state = window.make_state();
+    if (!quintaro::checks::check(window, b, m, *state)) {
+        st.SkipWithError("the check stopped");
+        return;
+    }
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(quintaro::checks::check(window, b, m, *state));
+    }
+    st.counters["checks/s"] =
+        benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+}
+
 BENCHMARK_CAPTURE(BM_Check, rolled_I, WindowKind::I_Laminado);
 BENCHMARK_CAPTURE(BM_Check, rolled_H, WindowKind::H_Laminado);
 BENCHMARK_CAPTURE(BM_Check, channel, WindowKind::U_Laminado);
 BENCHMARK_CAPTURE(BM_Check, welded_VS_iteration, WindowKind::I_Soldado);
 BENCHMARK_CAPTURE(BM_Check, single_angle_unequal, WindowKind::L2_Laminado);
 BENCHMARK_CAPTURE(BM_Check, angle_pair_T_two_forces, WindowKind::LT_Laminado);
+BENCHMARK_CAPTURE(BM_Check2008, rolled_I_2008, WindowKind::I_Laminado);
+BENCHMARK_CAPTURE(BM_Check2008, rolled_H_2008, WindowKind::H_Laminado);
+BENCHMARK_CAPTURE(BM_Check2008, channel_2008, WindowKind::U_Laminado);
+BENCHMARK_CAPTURE(BM_Check2008, welded_VS_2008, WindowKind::I_Soldado);
 
 }  // namespace
 

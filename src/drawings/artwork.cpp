@@ -56,7 +56,7 @@ void paint_frame(QPainter& p, const QRectF& r) {
 
 }  // namespace
 
-QImage title_artwork(QSize size) {
+QImage title_artwork(QSize size, const QString& standard) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     const QRectF r(QPointF(0, 0), QSizeF(size));
     QPainter p(&image);
@@ -90,7 +90,7 @@ QImage title_artwork(QSize size) {
     p.setFont(sub);
     p.setPen(QColor(200, 210, 225));
     p.drawText(QRectF(0, ty + r.height() * 0.03, r.width(), r.height() * 0.08), Qt::AlignCenter,
-               QStringLiteral("Verificação de elementos de aço — NBR 8800:1986"));
+               QStringLiteral("Verificação de elementos de aço — ") + standard);
 
     // A row of the section shapes the program checks, along the bottom.
     const WindowKind row[] = {WindowKind::I_Soldado,   WindowKind::H_Laminado,

@@ -215,6 +215,10 @@ void TForm1::set_standard(checks::Standard standard) {
         (standard == checks::kDefaultStandard
              ? QString()
              : QStringLiteral(" — ") + QString::fromUtf8(checks::standard_name(standard).data())));
+    if (auto* title = findChild<QLabel*>(QStringLiteral("Image1"))) {
+        title->setPixmap(QPixmap::fromImage(drawings::title_artwork(
+            title->size(), QString::fromUtf8(checks::standard_name(standard).data()))));
+    }
     if (standard == standard_) {
         return;
     }

@@ -39,7 +39,8 @@ class TForm1 : public QMainWindow {
 
     // The standard in force, chosen in the "Norma" menu.
     checks::Standard standard() const { return standard_; }
-    // Marks `standard` in the menu, names it in the title and, when it is
+    // Marks `standard` in the menu, names it in the title picture's subtitle
+    // (and, when not the default, in the window title) and, when it is
     // another, tells every member window (their results are cleared).
     void set_standard(checks::Standard standard);
 

@@ -137,7 +137,7 @@ constexpr InputBox kMemberInputs2008[] = {
     {kCoefficients, "R_An", "An", "cm²", "Área líquida (vazio: An = Ag, seção sem furos)"},
     {kCoefficients, "R_Cb", "Cb", "",
      "Fator de modificação para diagrama de momento fletor não uniforme, 1,00 ≤ Cb ≤ 3,00"},
-    {kCoefficients, "SegundaOrdem", "Momentos já incluem efeitos de 2ª ordem", "",
+    {kCoefficients, "SegundaOrdem", "Momentos já incluem\nefeitos de 2ª ordem", "",
      "Desmarcado: na flexo-compressão os momentos são amplificados por B1 = Cm/(1 − Nd/Ne1), "
      "Cm = 1,0"},
 };

@@ -320,21 +320,29 @@ void MemberWindow::show_steel() {
 // adds joins its group after the group's own boxes.
 QWidget* MemberWindow::build_inputs() {
     auto* inputs = new QWidget(this);
-    auto* column = new QVBoxLayout(inputs);
-    column->setContentsMargins(0, 0, 0, 0);
-    std::vector<const char*> groups;
+    // The groups of 1986 in the first column; a group only a later standard
+    // has goes beside them, so the window keeps its height.
+    auto* columns = new QGridLayout(inputs);
+    columns->setContentsMargins(0, 0, 0, 0);
+    std::vector<std::pair<const char*, bool>> groups;  // title, beside
     for (const auto& list : {descriptor_.inputs, added_inputs(descriptor_.kind)}) {
+        const bool added = list.data() != descriptor_.inputs.data();
         for (const InputBox& input : list) {
             if (std::none_of(groups.begin(), groups.end(),
-                             [&](const char* g) { return qs(g) == qs(input.group); })) {
-                groups.push_back(input.group);
+                             [&](const auto& g) { return qs(g.first) == qs(input.group); })) {
+                groups.emplace_back(input.group, added);
             }
         }
     }
-    for (const char* title : groups) {
+    int first = 0, beside = 0;
+    for (const auto& [title, added] : groups) {
         auto* group = new QGroupBox(qs(title), inputs);
         new QGridLayout(group);
-        column->addWidget(group);
+        if (added) {
+            columns->addWidget(group, beside++, 1, Qt::AlignTop);
+        } else {
+            columns->addWidget(group, first++, 0);
+        }
         int row = 0;
         for (const auto& list : {descriptor_.inputs, added_inputs(descriptor_.kind)}) {
             for (const InputBox& input : list) {

@@ -320,6 +320,33 @@ TEST(Member2008Boxes, VerdictsAndRatios) {
     EXPECT_TRUE(shown(r, "Ne1"));
 }
 
+// The channel reads its centroid distance x and forms Zx and Zy from its
+// plates: a table without ZY is checked (C 254 x 29,8: Ag 37,9 cm², tension
+// Nt,Rd = 37,9·25/1,10 = 861,36 kN); an x of 0 is refused by its name.
+TEST(Member2008Boxes, ChannelReadsXNotZy) {
+    MapBoxes b = window_2008({{"R_Perfil", "C 254 x 29,8"},
+                              {"R_d", "254"},
+                              {"R_bf", "66"},
+                              {"R_tw", "6,1"},
+                              {"R_tf", "11,1"},
+                              {"R_Ag", "37,9"},
+                              {"R_Peso", "29,8"},
+                              {"R_Ix", "2800"},
+                              {"R_Iy", "95,1"},
+                              {"R_Wx", "221"},
+                              {"R_Wy", "18,8"},
+                              {"R_x", "1,3"},
+                              {"R_IT", "4,5"}});
+    b.set({{"R_Nd", "800"}});
+    const Run2008 r = run_2008(WindowKind::U_Laminado, b);
+    ASSERT_TRUE(r.completed);
+    EXPECT_NEAR_REL(861.36, value(r.boxes, "R_RdNd"), 1e-4);
+    b.set({{"R_x", "0"}});
+    const Run2008 refused = run_2008(WindowKind::U_Laminado, b);
+    EXPECT_FALSE(refused.completed);
+    EXPECT_TRUE(shown(refused, "x: '0' não é válido"));
+}
+
 // The inputs of 2008 exist only in the 2008 windows; the angle windows say
 // they are not yet checked to 2008 and compute nothing.
 TEST(Member2008Boxes, InputsOnlyUnder2008) {

@@ -251,6 +251,17 @@ TEST(LoteEndToEnd, StandardPerRunAndPerRow) {
         EXPECT_EQ(o.out, "") << r.args;
         EXPECT_NE(o.err.find(r.says), std::string::npos) << o.err;
     }
+    // A 2008 row of a 1986 run with --reports is checked but gets no report.
+    Outcome o = run_lote(tables() + " --reports rel -",
+                         std::string("janela;norma;R_Nd;") + kOwnSection + "\n" +
+                             "TForm_I_Laminado;2008;500;" + kOwnValues + "\n");
+    EXPECT_EQ(o.status, 1) << o.err;
+    auto t = parse(o.out);
+    ASSERT_EQ(t.rows.size(), 1u);
+    EXPECT_EQ(cell(t, 0, "R_RdNd"), "1136,36");
+    EXPECT_EQ(cell(t, 0, "mensagens"),
+              "relatório não gravado: o relatório de cálculo pela "
+              "NBR 8800:2008 ainda não está disponível");
 }
 
 }  // namespace
