@@ -49,6 +49,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
 expected=(
     /usr/bin/quintaro /usr/bin/quintaro-lote
     /usr/share/quintaro/AjudaQuintaro.htm /usr/share/quintaro/tipo_aco.dbf
+    /usr/share/quintaro/manual-de-verificacao.pdf
     /usr/share/applications/quintaro.desktop
     /usr/share/icons/hicolor/scalable/apps/quintaro.svg
     /usr/share/metainfo/io.github.quintaro.quintaro.metainfo.xml
@@ -83,6 +84,11 @@ cd "$work"
 export HOME="$work/home"
 unset XDG_DATA_HOME
 mkdir -p "$HOME"
+
+# The verification manual that Ajuda → "Manual de verificação" opens.
+manual=/usr/share/quintaro/manual-de-verificacao.pdf
+[ "$(head -c 5 "$manual")" = "%PDF-" ] && [ "$(stat -c %s "$manual")" -gt 10000 ] ||
+    fail "$manual is not the verification manual's PDF"
 
 [ "$(/usr/bin/quintaro-lote --version)" = "quintaro-lote $version" ] ||
     fail "quintaro-lote --version says '$(/usr/bin/quintaro-lote --version)'"

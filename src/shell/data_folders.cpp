@@ -61,4 +61,8 @@ QString help_page_path() {
     return QDir(installed_data_folder()).filePath(QStringLiteral("AjudaQuintaro.htm"));
 }
 
+QString verification_manual_path() {
+    return QDir(installed_data_folder()).filePath(QStringLiteral("manual-de-verificacao.pdf"));
+}
+
 }  // namespace quintaro::shell

@@ -24,4 +24,8 @@ catalogue::TableLocation table_location();
 // The help page installed beside the catalogues.
 QString help_page_path();
 
+// The verification manual (PDF) installed beside the catalogues; the build
+// tree has it in the same place.
+QString verification_manual_path();
+
 }  // namespace quintaro::shell

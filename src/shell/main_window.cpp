@@ -3,7 +3,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -52,6 +55,10 @@ static_assert(checks::every_window_once(kToolbarOrder));
 constexpr int kButtonSide = 45;
 constexpr int kToolbarHeight = 57;
 
+bool open_in_desktop_program(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
 // Every number any window reads or writes uses the decimal comma from here on:
 // our own conversions do, and so do Qt's number widgets, without thousands
 // separators.
@@ -63,7 +70,11 @@ void use_decimal_comma() {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), help_page_(help_page_path()) {
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent),
+      open_url_(open_in_desktop_program),
+      help_page_(help_page_path()),
+      verification_manual_(verification_manual_path()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintaro (Ver 1.5m)"));  // and the standard in force
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -168,6 +179,8 @@ void TForm1::build_menu() {
     QAction* contents = action(help, "Conteudo", "&Conteúdo");
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     connect(contents, &QAction::triggered, this, &TForm1::ConteudoClick);
+    connect(action(help, "ManualVerificacao", "&Manual de verificação"), &QAction::triggered, this,
+            &TForm1::ManualVerificacaoClick);
     connect(action(help, "Sobre1", "&Sobre"), &QAction::triggered, this, &TForm1::Sobre1Click);
 }
 
@@ -191,6 +204,22 @@ void TForm1::open_help_page() {
     if (!help_->open(help_page_)) {
         dialogs().error(this, QStringLiteral("Erro"),
                         QStringLiteral("Conexão com navegador Impossível!"));
+    }
+}
+
+void TForm1::open_verification_manual() {
+    if (!QFileInfo::exists(verification_manual_)) {
+        dialogs().error(this, QStringLiteral("Erro"),
+                        QStringLiteral("O manual de verificação não foi encontrado em\n%1\n"
+                                       "Reinstale o Quintaro.")
+                            .arg(QDir::toNativeSeparators(verification_manual_)));
+        return;
+    }
+    if (!open_url_(QUrl::fromLocalFile(verification_manual_))) {
+        dialogs().error(this, QStringLiteral("Erro"),
+                        QStringLiteral("Nenhum programa abriu o manual de verificação (PDF)\n%1\n"
+                                       "Instale um leitor de PDF.")
+                            .arg(QDir::toNativeSeparators(verification_manual_)));
     }
 }
 
@@ -252,6 +281,9 @@ void TForm1::Notaes1Click() {
 }
 void TForm1::ConteudoClick() {
     open_help_page();
+}
+void TForm1::ManualVerificacaoClick() {
+    open_verification_manual();
 }
 void TForm1::Sobre1Click() {
     show_modally("TSobreQuintaro");

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
 #include <functional>
 #include <vector>
 
@@ -15,9 +16,12 @@ namespace quintaro::shell {
 class MemberWindow;
 class TAjuda;
 
+// Opens a URL with the desktop's program for it; false when none could be started.
+using UrlOpener = std::function<bool(const QUrl&)>;
+
 // The main window: a launcher with one toolbar button per member window and
 // the menus for the steel grade, the standard in force, the notations, the
-// help page and the about window.
+// help page, the verification manual (a PDF) and the about window.
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
@@ -29,6 +33,9 @@ class TForm1 : public QMainWindow {
     void set_window_finder(WindowFinder finder) { find_window_ = std::move(finder); }
     // The help page's path (tests point it elsewhere).
     void set_help_page(const QString& path) { help_page_ = path; }
+    void set_url_opener(UrlOpener opener) { open_url_ = std::move(opener); }
+    // The verification manual's path (tests point it elsewhere).
+    void set_verification_manual(const QString& path) { verification_manual_ = path; }
     // The help window, once "Conteúdo" has opened it.
     TAjuda* help_window() const { return help_; }
 
@@ -53,6 +60,7 @@ class TForm1 : public QMainWindow {
     void Ao1Click();
     void Notaes1Click();
     void ConteudoClick();
+    void ManualVerificacaoClick();
     void Sobre1Click();
 
   signals:
@@ -66,9 +74,12 @@ class TForm1 : public QMainWindow {
     void build_menu();
     void show_modally(const char* class_name);
     void open_help_page();
+    void open_verification_manual();
 
     WindowFinder find_window_;
+    UrlOpener open_url_;
     QString help_page_;
+    QString verification_manual_;
     TAjuda* help_ = nullptr;
     std::vector<QPointer<MemberWindow>> members_;
     checks::Standard standard_ = checks::kDefaultStandard;

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -118,6 +119,7 @@ const MenuEntry kMenu[] = {
     {"Norma", "NBR88002", "NBR 8800:2008", true, false},
     {"Ajuda", "Notaes1", "Notações", true, false},
     {"Ajuda", "Conteudo", "Conteúdo", true, false},
+    {"Ajuda", "ManualVerificacao", "Manual de verificação", true, false},
     {"Ajuda", "Sobre1", "Sobre", true, false},
 };
 
@@ -242,6 +244,53 @@ TEST(QtTexts, StandardButtonsArePortuguese) {
     EXPECT_EQ(box.button(QMessageBox::Save)->text(), QStringLiteral("Salvar"));
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
     EXPECT_EQ(box.button(QMessageBox::Discard)->text(), QStringLiteral("Descartar"));
+}
+
+// Ajuda → "Manual de verificação": the PDF opened by the desktop's viewer, or
+// a message naming the file and what went wrong.
+TEST_F(HelpPage, VerificationManualOpensOrSaysWhyNot) {
+    QList<QUrl> opened;
+    bool browser_starts = true;
+    main.set_url_opener([&](const QUrl& url) {
+        opened << url;
+        return browser_starts;
+    });
+    const QString pdf = dir.filePath(QStringLiteral("manual-de-verificacao.pdf"));
+    struct Case {
+        const char* name;
+        bool present;
+        bool viewer_starts;
+        const char* error;  // "" for none
+    };
+    const Case cases[] = {
+        {"opens", true, true, ""},
+        {"no_viewer", true, false, "Nenhum programa abriu o manual de verificação (PDF)"},
+        {"missing", false, true, "O manual de verificação não foi encontrado em"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(pdf);
+        if (c.present) {
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("%PDF-1.4\n");
+        }
+        opened.clear();
+        dialogs.errors.clear();
+        browser_starts = c.viewer_starts;
+        main.set_verification_manual(pdf);
+        main.findChild<QAction*>(QStringLiteral("ManualVerificacao"))->trigger();
+        EXPECT_EQ(opened, c.present ? QList<QUrl>{QUrl::fromLocalFile(pdf)} : QList<QUrl>{});
+        if (*c.error == '\0') {
+            EXPECT_TRUE(dialogs.errors.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(
+            dialogs.errors.front().startsWith(QStringLiteral("Erro|") + QString::fromUtf8(c.error)))
+            << dialogs.errors.front().toStdString();
+        EXPECT_TRUE(dialogs.errors.front().contains(QDir::toNativeSeparators(pdf)));
+    }
 }
 
 }  // namespace
