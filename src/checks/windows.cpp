@@ -3,9 +3,9 @@
 #include <string>
 
 #include "checks/angle.h"
+#include "checks/angle_2008.h"
 #include "checks/member.h"
 #include "checks/member_2008.h"
-#include "common/handler_error.h"
 
 namespace quintaro::checks {
 namespace {
@@ -101,12 +101,13 @@ std::unique_ptr<WorkingState> make_member_state_2008() {
     return std::make_unique<MemberState2008>();
 }
 
-// The angle windows are not yet checked to NBR 8800:2008: their "Calcular"
-// says so and computes nothing.
-void angle_not_under_2008(Boxes&, Messages&, WorkingState&) {
-    throw HandlerError(
-        "As cantoneiras ainda não são verificadas pela NBR 8800:2008 nesta versão.\n"
-        "Escolha NBR 8800:1986 no menu Norma para verificar este perfil.");
+template <WindowKind Kind>
+void angle_check_2008(Boxes& boxes, Messages& messages, WorkingState& state) {
+    check_angle_2008(Kind, boxes, messages, dynamic_cast<AngleState2008&>(state));
+}
+
+std::unique_ptr<WorkingState> make_angle_state_2008() {
+    return std::make_unique<AngleState2008>();
 }
 
 template <const AngleRules& Rules>
@@ -186,22 +187,24 @@ constexpr WindowTable<WindowRules> kRules2008 = {{
      &member_check_2008<check_channel_2008>, &make_member_state_2008},
     {WindowKind::I_Soldado, kMemberInputs2008, kMemberResults,
      &member_check_2008<check_welded_2008>, &make_member_state_2008},
-    {WindowKind::L_Laminado, kSingleAngleInputs, kSingleAngleResults, &angle_not_under_2008,
-     &make_angle_state},
-    {WindowKind::L2_Laminado, kSingleAngleInputs, kSingleAngleResults, &angle_not_under_2008,
-     &make_angle_state},
-    {WindowKind::LT_Laminado, kPairTwoForceInputs, kPairTwoForceResults, &angle_not_under_2008,
-     &make_angle_state},
-    {WindowKind::LU_Laminado, kPairInputs, kPairResults, &angle_not_under_2008, &make_angle_state},
-    {WindowKind::LX_Laminado, kPairInputs, kPairResults, &angle_not_under_2008, &make_angle_state},
-    {WindowKind::L2T_Ma_Laminado, kPairInputs, kPairResults, &angle_not_under_2008,
-     &make_angle_state},
-    {WindowKind::L2T_Me_Laminado, kPairInputs, kPairResults, &angle_not_under_2008,
-     &make_angle_state},
-    {WindowKind::L2U_Ma_Laminado, kPairInputs, kPairResults, &angle_not_under_2008,
-     &make_angle_state},
-    {WindowKind::L2U_Me_Laminado, kPairInputs, kPairResults, &angle_not_under_2008,
-     &make_angle_state},
+    {WindowKind::L_Laminado, kSingleAngleInputs2008, kSingleAngleResults,
+     &angle_check_2008<WindowKind::L_Laminado>, &make_angle_state_2008},
+    {WindowKind::L2_Laminado, kUnequalAngleInputs2008, kSingleAngleResults,
+     &angle_check_2008<WindowKind::L2_Laminado>, &make_angle_state_2008},
+    {WindowKind::LT_Laminado, kPairTwoForceInputs2008, kPairTwoForceResults,
+     &angle_check_2008<WindowKind::LT_Laminado>, &make_angle_state_2008},
+    {WindowKind::LU_Laminado, kPairInputs2008, kPairResults,
+     &angle_check_2008<WindowKind::LU_Laminado>, &make_angle_state_2008},
+    {WindowKind::LX_Laminado, kPairInputs2008, kPairResults,
+     &angle_check_2008<WindowKind::LX_Laminado>, &make_angle_state_2008},
+    {WindowKind::L2T_Ma_Laminado, kPairInputs2008, kPairResults,
+     &angle_check_2008<WindowKind::L2T_Ma_Laminado>, &make_angle_state_2008},
+    {WindowKind::L2T_Me_Laminado, kPairInputs2008, kPairResults,
+     &angle_check_2008<WindowKind::L2T_Me_Laminado>, &make_angle_state_2008},
+    {WindowKind::L2U_Ma_Laminado, kPairInputs2008, kPairResults,
+     &angle_check_2008<WindowKind::L2U_Ma_Laminado>, &make_angle_state_2008},
+    {WindowKind::L2U_Me_Laminado, kPairInputs2008, kPairResults,
+     &angle_check_2008<WindowKind::L2U_Me_Laminado>, &make_angle_state_2008},
 }};
 static_assert(keyed_by_window(kRules2008));
 
@@ -250,11 +253,20 @@ const WindowDescriptor* find_window(std::string_view class_name, Standard standa
 std::string_view input_default(std::string_view input) {
     if (input == kCtBox || input == kCbBox)
         return "1,00";
-    if (input == kAnBox || input == kTorsionLengthBox)
+    if (input == kAnBox || input == kTorsionLengthBox || input == kConnectionLengthBox ||
+        !input_choices(input).empty())
         return "";
     if (is_check_box(input))
         return "0";
     return "0,00";
+}
+
+std::span<const std::string_view> input_choices(std::string_view input) {
+    if (input == kLoadingBox)
+        return kLoadingTexts;
+    if (input == kConnectedLegBox)
+        return kLegTexts;
+    return {};
 }
 
 bool is_check_box(std::string_view input) {

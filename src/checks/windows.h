@@ -75,9 +75,14 @@ const WindowDescriptor* find_window(std::string_view class_name,
 
 // The text an input box holds before anything is typed, which is also what a
 // batch row without that column reads: "0,00" for lengths and actions,
-// "1,00" for Ct and Cb, "" for An (An = Ag) and the torsional buckling length
-// (KzLz = Lb), "0" for a check box.
+// "1,00" for Ct and Cb, "" for An (An = Ag), the torsional buckling length
+// (KzLz = Lb, or Lfly for the angles), the angles' connection length ℓc
+// (Ct = 0,60) and a choice (its first text), "0" for a check box.
 std::string_view input_default(std::string_view input);
+
+// The texts of an input box that is a choice (a drop-down), the first being
+// what its empty text means; none for a box that takes a number.
+std::span<const std::string_view> input_choices(std::string_view input);
 
 // Whether an input box is a check box ("1" checked, "0" not).
 bool is_check_box(std::string_view input);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "checks/angle.h"
+#include "checks/angle_2008.h"
 #include "checks/member.h"
 #include "checks/member_2008.h"
 #include "search/lightest.h"
@@ -68,6 +69,24 @@ CheckValues check_values(const checks::WorkingState& state) {
             v.failed_rows |= kMomentYFailed;
         if (refused(r.combined.outcome))
             v.failed_rows |= kCombinedFailed;
+        return v;
+    }
+    if (const auto* a = dynamic_cast<const checks::AngleState2008*>(&state)) {
+        using checks::nbr2008::Outcome;
+        const checks::nbr2008::AngleResult& r = a->result;
+        v.tension = r.tension.NtRd;
+        v.compression = -r.compression.NcRd;
+        v.lambda_x = r.compression.lx;
+        v.lambda_y = r.compression.ly;
+        // A check asked for and refused has its failed row; KL/r above 200
+        // (5.3.4.1) fails the compression check it was recorded by.
+        for (const checks::RowRecord& row : a->rows) {
+            if (!row.passed)
+                v.failed_rows |=
+                    row.box == checks::kAngleTensionRow.box ? kTensionFailed : kAxialFailed;
+        }
+        if (r.compression.outcome == Outcome::Done && r.compression.slenderness_warning)
+            v.failed_rows |= kSlendernessFailed;
         return v;
     }
     if (const auto* a = dynamic_cast<const checks::AngleState*>(&state)) {

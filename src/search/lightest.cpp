@@ -39,9 +39,11 @@ Actions read_actions(PassTest test, const MemberDriver& driver) {
             a.Mdy = read_action(driver, "R_Mdy");
             break;
         case PassTest::CompressionAndTension:
+        case PassTest::TwoForceVerdicts:
             a.Ntd = read_action(driver, "R_Ntd");
             break;
         case PassTest::Axial:
+        case PassTest::AxialVerdicts:
             break;
     }
     return a;
@@ -75,6 +77,9 @@ unsigned failed_checks(PassTest test, bool tension, const Actions& a, const Chec
                                                           v.lambda_y <= kSlendernessLimit),
                                           kSlendernessFailed);
         }
+        case PassTest::AxialVerdicts:
+        case PassTest::TwoForceVerdicts:
+            return v.failed_rows;
         case PassTest::Member:
         case PassTest::MemberAndSlenderness:
             break;
@@ -97,7 +102,9 @@ bool take_tension_branch(const SearchVariant& variant, double Nd) {
 }
 
 bool nothing_to_look_for(const SearchVariant& variant, const Actions& a) {
-    return variant.test == PassTest::CompressionAndTension && a.Nd == 0.0 && a.Ntd == 0.0;
+    return (variant.test == PassTest::CompressionAndTension ||
+            variant.test == PassTest::TwoForceVerdicts) &&
+           a.Nd == 0.0 && a.Ntd == 0.0;
 }
 
 bool apply_order(MemberDriver& driver, const WalkOrder& order) {

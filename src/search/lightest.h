@@ -45,7 +45,7 @@ enum FailedCheck : unsigned {
     kMomentXFailed = 1u << 3,      // R_RdMdx
     kMomentYFailed = 1u << 4,      // R_RdMdy
     kCombinedFailed = 1u << 5,     // R_Rd_MdNd: ratio above 1, or failed without one
-    kSlendernessFailed = 1u << 6,  // λx or λy above 200 (the channel)
+    kSlendernessFailed = 1u << 6,  // λx or λy above 200 (the channel; any compression under 2008)
 };
 
 // One section the walk checked: what the panel showed, the messages its check

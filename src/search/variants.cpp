@@ -41,22 +41,22 @@ constexpr checks::WindowTable<SearchVariant> kVariants = {{
 }};
 static_assert(checks::keyed_by_window(kVariants));
 
-// NBR 8800:2008: the member windows pass when every verdict is "Ok!". The
-// angle windows keep the axial tests.
+// NBR 8800:2008: a section passes when every verdict is "Ok!" (see
+// PassTest).
 constexpr checks::WindowTable<SearchVariant> kVariants2008 = {{
     {WindowKind::I_Laminado, EveryVerdict, Positive, kByWeightTag},
     {WindowKind::H_Laminado, EveryVerdict, Positive, kByWeightTag},
     {WindowKind::U_Laminado, EveryVerdict, Positive, kByWeightTag},
     {WindowKind::I_Soldado, EveryVerdict, Positive, kWelded},
-    {WindowKind::L_Laminado, Axial, NotNegative, kByWeightTag},
-    {WindowKind::L2_Laminado, Axial, NotNegative, kByWeightTag},
-    {WindowKind::LT_Laminado, CompressionAndTension, NotNegative, kByWeightTag},
-    {WindowKind::LU_Laminado, Axial, NotNegative, kByWeightTag},
-    {WindowKind::LX_Laminado, Axial, NotNegative, kCrossWalk},
-    {WindowKind::L2T_Ma_Laminado, Axial, NotNegative, kByWeightTag},
-    {WindowKind::L2T_Me_Laminado, Axial, NotNegative, kByWeightTag},
-    {WindowKind::L2U_Ma_Laminado, Axial, NotNegative, kByWeightTag},
-    {WindowKind::L2U_Me_Laminado, Axial, NotNegative, kByWeightTag},
+    {WindowKind::L_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
+    {WindowKind::L2_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
+    {WindowKind::LT_Laminado, TwoForceVerdicts, NotNegative, kByWeightTag},
+    {WindowKind::LU_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
+    {WindowKind::LX_Laminado, AxialVerdicts, NotNegative, kCrossWalk},
+    {WindowKind::L2T_Ma_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
+    {WindowKind::L2T_Me_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
+    {WindowKind::L2U_Ma_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
+    {WindowKind::L2U_Me_Laminado, AxialVerdicts, NotNegative, kByWeightTag},
 }};
 static_assert(checks::keyed_by_window(kVariants2008));
 

@@ -29,6 +29,12 @@ enum class PassTest {
     // was made, and a compressed member's KL/r is at most 200 (NBR 8800:2008,
     // 5.3.4.1). Reads the actions R_Nd, R_Vd, R_Mdx and R_Mdy.
     EveryVerdict,
+    // As EveryVerdict for the axial force alone, the check's own record of
+    // what failed (the angles under NBR 8800:2008). Reads R_Nd.
+    AxialVerdicts,
+    // As AxialVerdicts with R_Nd the compression Ncd and R_Ntd the tension
+    // Ntd (the tee of two angles); two zero forces leave nothing to look for.
+    TwoForceVerdicts,
 };
 
 // When one signed force walks the tension branch.

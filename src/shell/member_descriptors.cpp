@@ -142,6 +142,41 @@ constexpr InputBox kMemberInputs2008[] = {
      "Cm = 1,0"},
 };
 
+// NBR 8800:2008 for the angles: the torsional buckling length, the way a
+// single angle is loaded (E.1.4 or centred) and, of two widths, its connected
+// leg; the connection length for Ct and the net area of one angle.
+constexpr const char* kConnection = "Ligação";
+constexpr const char* kAngleTorsionHint =
+    "Comprimento de flambagem por torção KzLz (vazio: igual a Lfly; 0: torção impedida)";
+constexpr const char* kConnectionLengthHint =
+    "Comprimento da ligação ℓc, para Ct = 1 − ec/ℓc (vazio: Ct = 0,60, o menor valor admitido)";
+constexpr const char* kAngleNetAreaHint =
+    "Área líquida de uma cantoneira (vazio: An = Ag, seção sem furos)";
+constexpr const char* kLoadingHint =
+    "Uma aba ligada: comprimento de flambagem equivalente da NBR 8800:2008, E.1.4; "
+    "carga centrada: flambagem por flexão e por flexo-torção (E.1.2, E.1.3)";
+
+constexpr InputBox kSingleAngleInputs2008[] = {
+    {kLengths, "Compri_t", "Lflz", "cm", kAngleTorsionHint},
+    {kConnection, "Ligacao", "Ligação", "", kLoadingHint},
+    {kConnection, "R_lc", "ℓc", "cm", kConnectionLengthHint},
+    {kConnection, "R_An", "An", "cm²", kAngleNetAreaHint},
+};
+constexpr InputBox kUnequalAngleInputs2008[] = {
+    {kLengths, "Compri_t", "Lflz", "cm", kAngleTorsionHint},
+    {kConnection, "Ligacao", "Ligação", "", kLoadingHint},
+    {kConnection, "Aba_ligada", "Aba ligada", "",
+     "A aba ligada à chapa de ligação: d (a maior) ou bf"},
+    {kConnection, "R_lc", "ℓc", "cm", kConnectionLengthHint},
+    {kConnection, "R_An", "An", "cm²", kAngleNetAreaHint},
+};
+// The pairs mark the net area of one angle as the panel marks its data.
+constexpr InputBox kPairInputs2008[] = {
+    {kLengths, "Compri_t", "Lflz", "cm", kAngleTorsionHint},
+    {kConnection, "R_lc", "ℓc", "cm", kConnectionLengthHint},
+    {kConnection, "R_An", "An*", "cm²", kAngleNetAreaHint},
+};
+
 struct AddedInputs {
     WindowKind kind;
     std::span<const InputBox> inputs;
@@ -152,15 +187,15 @@ constexpr checks::WindowTable<AddedInputs> kAddedInputs = {{
     {WindowKind::H_Laminado, kMemberInputs2008},
     {WindowKind::U_Laminado, kMemberInputs2008},
     {WindowKind::I_Soldado, kMemberInputs2008},
-    {WindowKind::L_Laminado, {}},
-    {WindowKind::L2_Laminado, {}},
-    {WindowKind::LT_Laminado, {}},
-    {WindowKind::LU_Laminado, {}},
-    {WindowKind::LX_Laminado, {}},
-    {WindowKind::L2T_Ma_Laminado, {}},
-    {WindowKind::L2T_Me_Laminado, {}},
-    {WindowKind::L2U_Ma_Laminado, {}},
-    {WindowKind::L2U_Me_Laminado, {}},
+    {WindowKind::L_Laminado, kSingleAngleInputs2008},
+    {WindowKind::L2_Laminado, kUnequalAngleInputs2008},
+    {WindowKind::LT_Laminado, kPairInputs2008},
+    {WindowKind::LU_Laminado, kPairInputs2008},
+    {WindowKind::LX_Laminado, kPairInputs2008},
+    {WindowKind::L2T_Ma_Laminado, kPairInputs2008},
+    {WindowKind::L2T_Me_Laminado, kPairInputs2008},
+    {WindowKind::L2U_Ma_Laminado, kPairInputs2008},
+    {WindowKind::L2U_Me_Laminado, kPairInputs2008},
 }};
 static_assert(checks::keyed_by_window(kAddedInputs));
 

@@ -372,6 +372,24 @@ QWidget* MemberWindow::add_input(QGroupBox* group, const InputBox& input, int ro
         input_rows_.push_back(shown);
         return check;
     }
+    if (const auto choices = checks::input_choices(input.box); !choices.empty()) {
+        auto* combo = new QComboBox(group);
+        combo->setObjectName(qs(input.box));
+        for (const std::string_view choice : choices) {
+            combo->addItem(qs(choice));
+        }
+        auto* label = make_label(group, qs(input.label), Qt::AlignRight, combo);
+        if (input.hint != nullptr) {
+            label->setToolTip(qs(input.hint));
+            combo->setToolTip(qs(input.hint));
+        }
+        choice_boxes_.push_back(combo);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(combo, row, 1, 1, 2);
+        shown.widgets = {label, combo};
+        input_rows_.push_back(shown);
+        return combo;
+    }
     auto* box = make_box(group, input.box, qs(checks::input_default(input.box)), false);
     auto* label = make_label(group, qs(input.label), Qt::AlignRight, box);
     if (input.hint != nullptr) {
@@ -730,6 +748,9 @@ void MemberWindow::save_session(QSettings& settings) const {
     for (const QCheckBox* check : check_boxes_) {
         settings.setValue(check->objectName(), check->isChecked());
     }
+    for (const QComboBox* choice : choice_boxes_) {
+        settings.setValue(choice->objectName(), choice->currentText());
+    }
     if (series_box_ != nullptr) {
         settings.setValue(QStringLiteral("serie"), series_box_->currentText());
     }
@@ -756,6 +777,13 @@ void MemberWindow::restore_session(const QSettings& settings) {
         const QVariant kept = settings.value(check->objectName());
         if (kept.isValid()) {
             check->setChecked(kept.toBool());
+        }
+    }
+    // A text no longer among the choices leaves the first.
+    for (QComboBox* choice : choice_boxes_) {
+        const int kept = choice->findText(settings.value(choice->objectName()).toString());
+        if (kept >= 0) {
+            choice->setCurrentIndex(kept);
         }
     }
     const std::string field = field_of("R_Perfil");

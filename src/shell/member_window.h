@@ -168,9 +168,10 @@ class MemberWindow : public QDialog {
     };
     std::vector<InputRow> input_rows_;
     std::vector<QCheckBox*> check_boxes_;
-    std::vector<QLineEdit*> inputs_;  // in the order of the descriptor
-    std::vector<QWidget*> buttons_;   // Calcular, Relatório, Mais Leve, Ok
-    std::vector<QWidget*> watched_;   // what the check reads, on this window
+    std::vector<QComboBox*> choice_boxes_;  // inputs that are a choice of texts
+    std::vector<QLineEdit*> inputs_;        // in the order of the descriptor
+    std::vector<QWidget*> buttons_;         // Calcular, Relatório, Mais Leve, Ok
+    std::vector<QWidget*> watched_;         // what the check reads, on this window
     // Beside each verdict: the row's utilisation and the governing mark.
     struct RatioRow {
         std::string_view box;

@@ -72,6 +72,13 @@ void WidgetBoxes::set_text(std::string_view name, std::string_view text) {
         edit->setText(qt_text(text));
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
         check->setChecked(text == "1");
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget);
+               combo != nullptr && !combo->isEditable()) {
+        // A choice takes only one of its own texts (the series box is left
+        // to the window).
+        if (const int index = combo->findText(qt_text(text)); index >= 0) {
+            combo->setCurrentIndex(index);
+        }
     }
 }
 

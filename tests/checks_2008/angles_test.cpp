@@ -4,9 +4,11 @@
 // (Ag 10,9, d 102, bf 76,2, tf 6,35, Ix 114 about the axis parallel to bf,
 // Iy 55,4, x 1,84 from the back of d, y 3,10 from the back of bf, rz 1,62).
 #include <algorithm>
+#include <cmath>
 
 #include "cases.h"
 #include "checks/nbr8800_2008/angle_member.h"
+#include "checks/nbr8800_2008/section.h"
 
 namespace quintaro::testing::nbr2008 {
 namespace {
@@ -91,6 +93,8 @@ TEST(Angles2008, Tension) {
         const AngleResult a = check_angle(in);
         ASSERT_EQ(a.tension.outcome, Outcome::Done) << r.NtRd.id;
         EXPECT_EQ(a.tension.ct_source, r.source) << r.NtRd.id;
+        // Only the lowest Ct taken for want of ℓc is said to the user.
+        EXPECT_EQ(has(a.notices, Notice::CtLowestNoLength), !r.lc.has_value()) << r.NtRd.id;
         expect_row(r.Ct, a.tension.Ct);
         expect_row(r.NtRd, a.tension.NtRd);
     }
@@ -314,6 +318,17 @@ TEST(Angles2008, Spacing) {
         ASSERT_EQ(a.spacing.outcome, Outcome::Done) << r.l.id;
         expect_row(r.l, a.spacing.l);
     }
+}
+
+// A row whose rounded rz gives Iz = Ix' = Iy' (Ag 20, Ix' = Iy' = 20, rz 1):
+// every axis is principal; the equal legs' symmetry puts the shear centre
+// on the diagonal through the heel, √2·(c − t/2) = √2·(1,4 − 0,25) from the
+// centroid, instead of stopping the check.
+TEST(Angles2008, PrincipalAxesOfAnIsotropicRow) {
+    const AnglePrincipal p = angle_principal(20, 20, 20, 1, 1.4, 1.4, 0.5);
+    expect_row({"iso-y0", "hand: √2·1,15", 1.62635, 1e-5}, std::fabs(p.y0));
+    EXPECT_NEAR(p.x0, 0.0, 1e-12);
+    expect_row({"iso-Iw", "hand: 20 + 20 − 20", 20.0, 1e-12}, p.Iw);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -124,6 +125,68 @@ TEST_F(StandardInForce, MaisLeveUsesTheStandardInForce) {
         EXPECT_EQ(text("R_Perfil"), c.found) << c.item;
         EXPECT_EQ(text("R_RdNd"), c.result) << c.item;
         EXPECT_EQ(text("resposta1"), "Ok!") << c.item;
+    }
+}
+
+// An angle window under 2008. The first row by BF, L 50 x 6,35 (Ag 6,06 cm²,
+// x = y = 1,5 cm), MR250, tension Nd = 137 kN, ℓc 10, An 5:
+//   Ct = 1 − 1,5/10 = 0,85, 0,85·5·40/1,35 = 125,93 < 137.
+// "Mais Leve" for Nd = 200 walks by weight: L 76 x 6,35 (Ag 9,29, x 2,11) first:
+//   ℓc 10: Ct = 0,789, min(9,29·25/1,10 = 211,14, 0,789·9,29·40/1,35 = 217,17) passes;
+//   no ℓc: Ct = 0,60: 0,6·9,29·40/1,35 = 165,16 fails, and so does L 50 x 6,35
+//   (0,6·6,06·40/1,35 = 107,73), the last row;
+//   1986: 0,9·9,29·25 = 209,025 passes.
+TEST_F(StandardInForce, AngleWindowUnder2008) {
+    auto* angle = qobject_cast<shell::MemberWindow*>(windows.find(QStringLiteral("TL_Laminado")));
+    ASSERT_NE(angle, nullptr);
+    const auto angle_text = [&](const char* box) { return child<QLineEdit>(angle, box)->text(); };
+    const auto angle_type = [&](const char* box, const char* value) {
+        child<QLineEdit>(angle, box)->setText(QString::fromUtf8(value));
+    };
+    const char* added[] = {"Compri_t", "R_lc", "R_An"};
+    auto* loading = child<QComboBox>(angle, "Ligacao");
+    for (const char* box : added) {
+        EXPECT_TRUE(child<QLineEdit>(angle, box)->isHidden()) << box;
+    }
+    EXPECT_TRUE(loading->isHidden());
+
+    choose("NBR88002");
+    for (const char* box : added) {
+        EXPECT_FALSE(child<QLineEdit>(angle, box)->isHidden()) << box;
+        EXPECT_EQ(angle_text(box), "") << box;
+    }
+    EXPECT_FALSE(loading->isHidden());
+    EXPECT_EQ(loading->currentText(), QStringLiteral("Uma aba ligada — treliça plana"));
+    EXPECT_EQ(loading->count(), 3);
+
+    angle_type("R_Nd", "137");
+    angle_type("R_lc", "10");
+    angle_type("R_An", "5");
+    child<QPushButton>(angle, "BitBtn1")->click();
+    EXPECT_EQ(angle_text("R_RdNd"), "125,93");
+    EXPECT_EQ(angle_text("resposta1"), "Não Ok!");
+    angle_type("R_An", "");
+    angle_type("R_Nd", "200");
+    const struct {
+        const char* item;
+        const char* lc;
+        const char* found;
+        const char* result;
+        const char* verdict;
+    } searches[] = {
+        {"NBR88002", "10", "L 76 x 6,35", "211,14", "Ok!"},
+        {"NBR88002", "", "L 50 x 6,35", "107,73", "Não Ok!"},
+        {"NBR88001", "10", "L 76 x 6,35", nullptr, "Ok!"},
+    };
+    for (const auto& c : searches) {
+        choose(c.item);
+        angle_type("R_lc", c.lc);
+        child<QPushButton>(angle, "BitBtn3")->click();
+        EXPECT_EQ(angle_text("R_Perfil"), QString::fromUtf8(c.found)) << c.item << c.lc;
+        if (c.result != nullptr) {
+            EXPECT_EQ(angle_text("R_RdNd"), c.result) << c.item << c.lc;
+        }
+        EXPECT_EQ(angle_text("resposta1"), QString::fromUtf8(c.verdict)) << c.item << c.lc;
     }
 }
 

@@ -163,4 +163,51 @@ TEST(LoteAngles, RefusedValueOfAnAngleRowIsItsMessage) {
     EXPECT_EQ(cell(o.table, 1, "R_RdNd"), "544,50");
 }
 
+// The angle windows under NBR 8800:2008 with their own columns (the values
+// are the hand calculations of tests/checks/angle_2008_test.cpp on the same
+// catalogue rows, L 76 x 76 x 6,4 and L 102 x 76 x 6,4).
+TEST(LoteAngles, Under2008) {
+    const std::string input =
+        "janela;norma;perfil;Compri_x;Compri_y;Compri_t;R_Nd;R_Ntd;R_e;R_lc;R_An;Ligacao;"
+        "Aba_ligada\n"
+        // T, both forces: Neyz governs, Ct = 0,788 per angle summed, spacing
+        // min(½·87,106·1,49; 300·1,49).
+        "TLT_Laminado;2008;L 76 x 76 x 6,4;100;300;;50;100;8;10;8;;\n"
+        // By the shorter leg bf, planar truss (typed with a hyphen).
+        "TL2_Laminado;2008;L 102 x 76 x 6,4;150;;;-50;;;;;Uma aba ligada - treliça plana;bf\n"
+        // Centred: Nex governs.
+        "TL_Laminado;2008;L 76 x 76 x 6,4;100;100;;-50;;;;;Carga centrada;\n"
+        // Cross: torsion governs; Lflz 0 restrains it and Ney governs.
+        "TLX_Laminado;2008;L 76 x 76 x 6,4;150;150;;-50;;8;;;;\n"
+        "TLX_Laminado;2008;L 76 x 76 x 6,4;150;150;0;-50;;8;;;;\n"
+        // No ℓc: Ct = 0,60, said.
+        "TL_Laminado;2008;L 76 x 76 x 6,4;;;;100;;;;8;;\n";
+    const struct {
+        const char* RdNd;
+        const char* RdNt;
+        const char* espa;
+        const char* governing;
+    } expected[] = {
+        {"-267,69", "373,57", "64,89", "R_RdNt"},
+        {"-125,72", "", "", "R_RdNd"},
+        {"-166,29", "", "", "R_RdNd"},
+        {"-332,08", "", "37,67", "R_RdNd"},
+        {"-368,76", "", "37,67", "R_RdNd"},
+        {"142,22", "", "", "R_RdNd"},
+    };
+    Outcome o = run_lote(input);
+    EXPECT_EQ(o.status, 0) << o.err;
+    ASSERT_EQ(o.table.rows.size(), std::size(expected));
+    for (std::size_t r = 0; r < std::size(expected); ++r) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(cell(o.table, r, "R_RdNd"), expected[r].RdNd);
+        EXPECT_EQ(cell(o.table, r, "resposta1"), "Ok!");
+        EXPECT_EQ(cell(o.table, r, "R_RdNt"), expected[r].RdNt);
+        EXPECT_EQ(cell(o.table, r, "R_espa"), expected[r].espa);
+        EXPECT_EQ(cell(o.table, r, "governante"), expected[r].governing);
+        EXPECT_EQ(cell(o.table, r, "mensagens").empty(), r + 1 < std::size(expected));
+    }
+    EXPECT_NE(cell(o.table, 5, "mensagens").find("Ct = 0,60"), std::string::npos);
+}
+
 }  // namespace

@@ -28,12 +28,12 @@ using quintaro::testing::write_dbf;
 
 // One window without a screen over catalogues written into a scratch folder.
 struct Bench {
-    explicit Bench(const char* window_class)
-        : folder(window_class), window(*checks::find_window(window_class)) {
+    explicit Bench(const char* window_class, checks::Standard standard = checks::kDefaultStandard)
+        : folder(window_class), window(*checks::find_window(window_class, standard)) {
         state = window.make_state();
         boxes.set({{"tipo_aco", "A36"}, {"fy_aco", "25"}, {"fu_aco", "40"}});
         for (std::string_view box : window.inputs)
-            boxes.set_text(box, "0,00");
+            boxes.set_text(box, checks::input_default(box));
         driver = std::make_unique<CatalogueDriver>(
             window, boxes, messages, *state,
             [this](const checks::CatalogueTable& t) { return open(t.file); });
@@ -51,7 +51,9 @@ struct Bench {
         return slot.get();
     }
 
-    SearchOutcome search() { return find_lightest(window.class_name, *driver, messages); }
+    SearchOutcome search() {
+        return find_lightest(window.class_name, *driver, messages, window.standard);
+    }
 
     ScratchFolder folder;
     const checks::WindowDescriptor& window;
@@ -245,6 +247,45 @@ TEST(CatalogueSearch, AngleWindowsJudgeTheAxialForce) {
         EXPECT_EQ(b.messages.shown,
                   std::vector<std::string>{std::string(checks::kAngleLengthMessage)});
     }
+}
+
+// Under NBR 8800:2008 an angle passes on its own verdicts. Tension 300 kN
+// without ℓc (Ct = 0,60): L1 min(10·25/1,10, 0,6·10·40/1,35 = 177,78), L2
+// 266,67, L3 min(454,55, 355,56) = 355,56, the first to pass. The T pair
+// under 1 kN of compression (e = 0, Lfly = 100) passes on its resistance
+// but not beyond KL/r = 200 (5.3.4.1): rx = √(2·20/(2·Ag1)) = 1,41421 for L1,
+// 1,15470 for L2, 1 for L3; Lflx 280 gives L1 197,99, Lflx 290 205,06 and
+// more for the others, so no row passes.
+TEST(CatalogueSearch, AngleWindowsUnder2008JudgeEveryVerdict) {
+    {
+        Bench b("TL_Laminado", checks::Standard::Nbr2008);
+        write_angles(b, "L_Laminado.DBF");
+        b.boxes.set_text("R_Nd", "300");
+        // L3, the heaviest, is the last row: the walk ends there, passed.
+        const SearchOutcome out = b.search();
+        EXPECT_TRUE(out.passed);
+        EXPECT_EQ(out.checks, 3);
+        EXPECT_EQ(b.boxes.text("R_Perfil"), "L3");
+        EXPECT_EQ(b.boxes.text("R_RdNd"), "355,56");
+    }
+    const struct {
+        const char* Lflx;
+        SearchEnd end;
+        const char* found;
+    } tees[] = {{"280", SearchEnd::Passed, "L1"}, {"290", SearchEnd::EndOfTable, "L3"}};
+    for (const auto& t : tees) {
+        Bench b("TLT_Laminado", checks::Standard::Nbr2008);
+        write_angles(b, "L_Laminado.DBF");
+        b.boxes.set({{"R_Nd", "1"}, {"Compri_x", t.Lflx}, {"Compri_y", "100"}});
+        const SearchOutcome out = b.search();
+        EXPECT_EQ(out.end, t.end) << t.Lflx;
+        EXPECT_EQ(out.passed, t.end == SearchEnd::Passed) << t.Lflx;
+        EXPECT_EQ(b.boxes.text("R_Perfil"), t.found) << t.Lflx;
+    }
+    // No force at all: nothing to look for.
+    Bench b("TLT_Laminado", checks::Standard::Nbr2008);
+    write_angles(b, "L_Laminado.DBF");
+    EXPECT_EQ(b.search().checks, 0);
 }
 
 }  // namespace

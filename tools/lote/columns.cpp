@@ -106,9 +106,13 @@ std::string_view trim_blanks(std::string_view s) {
 }
 
 // The spacer thickness of a pair of angles belongs to the section; Ct, An,
-// Cb and the second-order check box qualify a check, they ask for none.
+// Cb, the second-order check box and the angles' connection (ℓc, Ligacao,
+// Aba_ligada) qualify a check, they ask for none.
 bool is_action_or_length(std::string_view box) {
-    return box != "R_e" && box != "R_Ct" && box != "R_An" && box != "R_Cb" && box != "SegundaOrdem";
+    constexpr std::string_view kQualifiers[] = {
+        "R_e", "R_Ct", "R_An", "R_Cb", "SegundaOrdem", "R_lc", "Ligacao", "Aba_ligada",
+    };
+    return std::find(std::begin(kQualifiers), std::end(kQualifiers), box) == std::end(kQualifiers);
 }
 
 Result<Header> read_header(std::span<const std::string> names) {

@@ -128,6 +128,7 @@ void angle_tension(const AngleInput& in, AngleResult& out) {
     } else {
         t.ct_source = CtSource::LowestNoLength;
         t.Ct = kCtLowest;
+        add(out.notices, Notice::CtLowestNoLength);
     }
     if (in.An && !(*in.An > 0.0 && *in.An <= in.Ag1)) {
         t.outcome = Outcome::Refused;

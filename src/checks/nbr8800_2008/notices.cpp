@@ -13,6 +13,9 @@ std::string_view notice_text(Notice notice) {
         case Notice::ConnectionTooShort:
             return "Ct = 1 − ec/ℓc resulta menor que 0,60: ligação curta demais\n"
                    "(NBR 8800:2008, 5.2.5). Aumente ℓc.\nA verificação à tração não foi feita.";
+        case Notice::CtLowestNoLength:
+            return "Comprimento da ligação ℓc não informado: adotado Ct = 0,60,\n"
+                   "o menor valor admitido (NBR 8800:2008, 5.2.5).";
         case Notice::TensionSlenderness:
             return "Esbeltez L/r maior que 300 (NBR 8800:2008, 5.2.8).\n"
                    "Recomenda-se adotar outra seção!";
@@ -45,7 +48,8 @@ std::string_view notice_text(Notice notice) {
 }
 
 bool notice_stops(Notice notice) {
-    return notice != Notice::TensionSlenderness && notice != Notice::CompressionSlenderness;
+    return notice != Notice::TensionSlenderness && notice != Notice::CompressionSlenderness &&
+           notice != Notice::CtLowestNoLength;
 }
 
 }  // namespace quintaro::checks::nbr2008

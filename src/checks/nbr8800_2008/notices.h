@@ -12,6 +12,7 @@ enum class Notice {
     CtOutOfRange,            // Ct typed outside 0 < Ct ≤ 1: no tension check
     AnOutOfRange,            // An typed ≤ 0 or above Ag: no tension check
     ConnectionTooShort,      // Ct = 1 − ec/ℓc below 0,60: no tension check
+    CtLowestNoLength,        // ℓc not given: Ct = 0,60 taken (advice)
     TensionSlenderness,      // L/r above 300 (advice)
     CompressionLength,       // a flexural buckling length is zero: no compression check
     CompressionSlenderness,  // KL/r above 200 (advice)

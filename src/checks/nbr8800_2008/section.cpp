@@ -84,7 +84,15 @@ AnglePrincipal angle_principal(double Ag, double Ixp, double Iyp, double rz, dou
         ux = vx;
         uy = vy;
     }
-    const double norm = root(square(ux) + square(uy));
+    double norm = root(square(ux) + square(uy));
+    if (is_zero(norm)) {
+        // Ixp = Iyp = Iz (a rounded row of an equal-leg angle): every axis is
+        // principal; the legs' symmetry gives the minor axis along the line
+        // of the toes.
+        ux = -1.0;
+        uy = 1.0;
+        norm = std::sqrt(2.0);
+    }
     ux = divide(ux, norm);
     uy = divide(uy, norm);
     const double sx = -(cx - t / 2.0);
