@@ -28,6 +28,21 @@ inline constexpr ResultRow kMemberResults[] = {
     {"R_RdNd", "resposta1"},  {"R_RdVd", "resposta2"},    {"R_RdMdx", "resposta3"},
     {"R_RdMdy", "resposta5"}, {"R_Rd_MdNd", "resposta4"},
 };
+inline const ResultRow& axial_row() {
+    return kMemberResults[0];
+}
+inline const ResultRow& shear_row() {
+    return kMemberResults[1];
+}
+inline const ResultRow& moment_x_row() {
+    return kMemberResults[2];
+}
+inline const ResultRow& moment_y_row() {
+    return kMemberResults[3];
+}
+inline const ResultRow& combined_row() {
+    return kMemberResults[4];
+}
 
 // Boxes of the steel grade window, read at the start of every check.
 inline constexpr std::string_view kSteelNameBox = "tipo_aco";

@@ -13,22 +13,6 @@ namespace {
 
 namespace nb = nbr2008;
 
-const ResultRow& axial_row() {
-    return kMemberResults[0];
-}
-const ResultRow& shear_row() {
-    return kMemberResults[1];
-}
-const ResultRow& moment_x_row() {
-    return kMemberResults[2];
-}
-const ResultRow& moment_y_row() {
-    return kMemberResults[3];
-}
-const ResultRow& combined_row() {
-    return kMemberResults[4];
-}
-
 bool blank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
@@ -158,8 +142,9 @@ void finish(Boxes& boxes, Messages& messages, MemberState2008& st) {
     show_results(boxes, st);
 }
 
-void check_rolled(nb::MemberKind kind, Boxes& boxes, Messages& messages, MemberState2008& st) {
-    start(boxes, st, kind);
+// The catalogue properties every rolled section has, in the order the panel
+// shows them.
+void read_rolled_properties(const Boxes& boxes, MemberState2008& st) {
     nb::MemberInput& in = st.input;
     read_plates(boxes, in);
     in.Ag = read_property(boxes, "R_Ag", "Ag");
@@ -168,9 +153,14 @@ void check_rolled(nb::MemberKind kind, Boxes& boxes, Messages& messages, MemberS
     in.Iy = read_property(boxes, "R_Iy", "Iy");
     in.Wx = read_property(boxes, "R_Wx", "Wx");
     in.Wy = read_property(boxes, "R_Wy", "Wy");
-    in.Zx = read_property(boxes, "R_Zx", "Zx");
-    in.Zy = read_property(boxes, "R_Zy", "Zy");
-    in.IT = read_property(boxes, "R_IT", "IT");
+}
+
+void check_rolled(nb::MemberKind kind, Boxes& boxes, Messages& messages, MemberState2008& st) {
+    start(boxes, st, kind);
+    read_rolled_properties(boxes, st);
+    st.input.Zx = read_property(boxes, "R_Zx", "Zx");
+    st.input.Zy = read_property(boxes, "R_Zy", "Zy");
+    st.input.IT = read_property(boxes, "R_IT", "IT");
     finish(boxes, messages, st);
 }
 
@@ -204,16 +194,9 @@ void check_rolled_h_2008(Boxes& boxes, Messages& messages, MemberState2008& stat
 // not read.
 void check_channel_2008(Boxes& boxes, Messages& messages, MemberState2008& st) {
     start(boxes, st, nb::MemberKind::Channel);
-    nb::MemberInput& in = st.input;
-    read_plates(boxes, in);
-    in.Ag = read_property(boxes, "R_Ag", "Ag");
-    st.P = read_abs(boxes, "R_Peso");
-    in.Ix = read_property(boxes, "R_Ix", "Ix");
-    in.Iy = read_property(boxes, "R_Iy", "Iy");
-    in.Wx = read_property(boxes, "R_Wx", "Wx");
-    in.Wy = read_property(boxes, "R_Wy", "Wy");
-    in.x = read_property(boxes, "R_x", "x");
-    in.IT = read_property(boxes, "R_IT", "IT");
+    read_rolled_properties(boxes, st);
+    st.input.x = read_property(boxes, "R_x", "x");
+    st.input.IT = read_property(boxes, "R_IT", "IT");
     finish(boxes, messages, st);
 }
 

@@ -18,22 +18,6 @@ namespace {
 
 namespace nbr = nbr8800_1986;
 
-const ResultRow& axial_row() {
-    return kMemberResults[0];
-}
-const ResultRow& shear_row() {
-    return kMemberResults[1];
-}
-const ResultRow& moment_x_row() {
-    return kMemberResults[2];
-}
-const ResultRow& moment_y_row() {
-    return kMemberResults[3];
-}
-const ResultRow& combined_row() {
-    return kMemberResults[4];
-}
-
 double with_sign_of(double resistance, double action) {
     return action < 0.0 ? -resistance : resistance;
 }

@@ -149,7 +149,6 @@ class MemberReport : public detail::Writer {
     }
 
   private:
-    static const checks::ResultRow& axial_row() { return checks::kMemberResults[0]; }
     bool passed(const checks::ResultRow& row) const { return detail::passed(st_, row.box); }
 
     // ---- Header ------------------------------------------------------
@@ -356,7 +355,7 @@ class MemberReport : public detail::Writer {
         put("Rd(Nd) = " + n(st_.RdNd_t) + " kN");
         empty();
         verdict("Rd(Nd) >= Nd", magnitudes_compared(st_.RdNd_t, st_.Nd, " kN"),
-                passed(axial_row()));
+                passed(checks::axial_row()));
     }
 
     void compression() {
@@ -411,7 +410,7 @@ class MemberReport : public detail::Writer {
         put("Rd(Nd) = " + n(magnitude(st_.RdNd_c)) + " kN");
         empty();
         verdict("Rd(Nd) >= Nd", magnitudes_compared(st_.RdNd_c, st_.Nd, " kN"),
-                passed(axial_row()));
+                passed(checks::axial_row()));
     }
 
     // Qs of the flange, by the ratio the check compared.
